@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages TmScore needs to build, test and run.
+# Idempotent: installs only what is missing, and refreshes the package
+# lists at most once per run.
+set -euo pipefail
+
+PACKAGES=(
+  g++ cmake make pkg-config
+  libgtest-dev libgmock-dev
+  zlib1g-dev libtinyxml-dev
+  qt6-base-dev fonts-noto-cjk
+  python3 python3-xlrd python3-olefile python3-xlwt
+  zip unzip
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+echo "installing: ${missing[*]}" >&2
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,105 @@
+#include "tests/support/TestFiles.h"
+
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tools/TmString.h"
+
+namespace tmtest {
+
+CTempDir::CTempDir()
+{
+    const char* base = getenv("TMPDIR");
+    std::string pattern = std::string(base && *base ? base : "/tmp") + "/tmscore-test-XXXXXX";
+    char* made = mkdtemp(&pattern[0]);
+    m_path = made ? made : "";
+}
+
+CTempDir::~CTempDir()
+{
+    if (!m_path.empty()) {
+        std::error_code ec;
+        // Tests may leave read-only files; make them removable first.
+        for (auto it = std::filesystem::recursive_directory_iterator(m_path, ec);
+             it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+            if (!it->is_symlink(ec))
+                std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                             std::filesystem::perm_options::add, ec);
+        }
+        std::filesystem::remove_all(m_path, ec);
+    }
+}
+
+std::wstring CTempDir::WPath() const
+{
+    return Wide(m_path);
+}
+
+void WriteGbkFile(const std::string& path, const std::wstring& text)
+{
+    std::wstring crlf = TMTOOLS::String::ReplaceAll(text, L"\n", L"\r\n");
+    std::string bytes;
+    TMTOOLS::String::DecodeUnicode(936, crlf, bytes);
+    WriteBytes(path, bytes);
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), (std::streamsize)bytes.size());
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+std::string Utf8(const std::wstring& text)
+{
+    std::string out;
+    TMTOOLS::String::DecodeUnicode(65001, text, out);
+    return out;
+}
+
+std::wstring Wide(const std::string& utf8)
+{
+    std::wstring out;
+    TMTOOLS::String::EncodeUnicode(65001, utf8, out);
+    return out;
+}
+
+int Run(const std::string& command)
+{
+    int status = system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string RunOutput(const std::string& command, int* status)
+{
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) {
+        if (status)
+            *status = -1;
+        return out;
+    }
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        out.append(buffer, n);
+    int rc = pclose(pipe);
+    if (status)
+        *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    return out;
+}
+
+}  // namespace tmtest

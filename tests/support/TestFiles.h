@@ -1,0 +1,42 @@
+// Test helpers: scratch folders and text files written as the analysis
+// program writes them (GBK, CR LF).
+#pragma once
+
+#include <string>
+
+namespace tmtest {
+
+// A fresh folder under the system's temporary folder, removed with its
+// contents on destruction.
+class CTempDir {
+public:
+    CTempDir();
+    ~CTempDir();
+    CTempDir(const CTempDir&) = delete;
+    CTempDir& operator=(const CTempDir&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    std::wstring WPath() const;
+    // Path of name inside the folder.
+    std::string File(const std::string& name) const { return m_path + "/" + name; }
+    std::wstring WFile(const std::wstring& name) const { return WPath() + L"/" + name; }
+
+private:
+    std::string m_path;
+};
+
+// Writes text as GBK with every "\n" turned into CR LF.
+void WriteGbkFile(const std::string& path, const std::wstring& text);
+// Writes bytes as they are.
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+
+std::string Utf8(const std::wstring& text);
+std::wstring Wide(const std::string& utf8);
+
+// Runs a shell command; returns its exit status.
+int Run(const std::string& command);
+// Runs a shell command and returns what it printed on stdout.
+std::string RunOutput(const std::string& command, int* status = nullptr);
+
+}  // namespace tmtest

@@ -1,0 +1,262 @@
+// CReadALine: GBK decoding, CR LF folding and the integer scanner.
+#include "tools/ReadALine.h"
+
+#include <climits>
+#include <cstring>
+#include <cwchar>
+
+#include "tools/CodePage.h"
+#include "tools/TmMessage.h"
+#include "tools/TmString.h"
+
+using TMTOOLS::String::stringFormat;
+
+namespace {
+
+const int kDefaultBufSize = 1000;
+const int kMaxIntegerToken = 11;
+wchar_t g_emptyText[1] = {0};
+
+// The runtime's _wtoi: leading white space, an optional sign, digits up to
+// the first code unit that does not continue the number; clamped on overflow.
+int WideToInt(const wchar_t* text)
+{
+    while (*text == L' ' || *text == L'\t')
+        ++text;
+    bool negative = false;
+    if (*text == L'+' || *text == L'-')
+        negative = *text++ == L'-';
+    long long value = 0;
+    while (*text >= L'0' && *text <= L'9') {
+        value = value * 10 + (*text++ - L'0');
+        if (value > (long long)INT_MAX + 1)
+            value = (long long)INT_MAX + 1;
+    }
+    if (negative)
+        return value > INT_MAX ? INT_MIN : -(int)value;
+    return value > INT_MAX ? INT_MAX : (int)value;
+}
+
+}  // namespace
+
+CReadALine::CReadALine(TmWindowHandle owner) : CReadALine(owner, kDefaultBufSize) {}
+
+CReadALine::CReadALine(TmWindowHandle owner, int bufSize)
+    : m_bufSize(bufSize < 2 ? 2 : bufSize),
+      m_lineNumber(0),
+      m_buffer(new wchar_t[m_bufSize]),
+      m_fileName(nullptr),
+      m_isEnd(false),
+      m_hWnd(owner)
+{
+    m_buffer[0] = 0;
+}
+
+CReadALine::~CReadALine()
+{
+    delete[] m_buffer;
+    delete[] m_fileName;
+}
+
+void CReadALine::SetFileName(const wchar_t* fileName)
+{
+    if (!fileName || !*fileName)
+        return;
+    size_t len = wcslen(fileName);
+    wchar_t* copy = new wchar_t[len + 1];
+    wmemcpy(copy, fileName, len + 1);
+    delete[] m_fileName;
+    m_fileName = copy;
+    m_lineNumber = 0;
+    m_isEnd = false;
+}
+
+void CReadALine::Warn(const std::wstring& text) const
+{
+    TMTOOLS::OS::TmShowWarnMessage(text.c_str());
+}
+
+// Reads at most m_bufSize - 1 code units, up to and including a line feed.
+// CR LF becomes LF as in a text-mode stream; a GBK pair becomes one unit;
+// bytes that are not GBK become U+FFFD, and a line feed is never swallowed
+// as the second byte of a pair.
+CReadALine::ReadState CReadALine::ReadLine(FILE* stream)
+{
+    const int capacity = m_bufSize - 1;
+    int n = 0;
+    bool readAny = false;
+    while (n < capacity && stream) {
+        int c = getc_unlocked(stream);
+        if (c == EOF)
+            break;
+        readAny = true;
+        if (c == '\n') {
+            m_buffer[n++] = L'\n';
+            break;
+        }
+        if (c == '\r') {
+            int next = getc_unlocked(stream);
+            if (next == '\n') {
+                m_buffer[n++] = L'\n';
+                break;
+            }
+            if (next != EOF)
+                ungetc(next, stream);
+            m_buffer[n++] = L'\r';
+            continue;
+        }
+        if (c < 0x80) {
+            m_buffer[n++] = (wchar_t)c;
+            continue;
+        }
+        if (TMTOOLS::CodePage::IsGbkLead(c)) {
+            int trail = getc_unlocked(stream);
+            if (trail != EOF && TMTOOLS::CodePage::IsGbkTrail(trail)) {
+                m_buffer[n++] = TMTOOLS::CodePage::GbkPair(c, trail);
+                continue;
+            }
+            if (trail != EOF)
+                ungetc(trail, stream);
+            m_buffer[n++] = TMTOOLS::CodePage::kReplacement;
+            continue;
+        }
+        m_buffer[n++] = TMTOOLS::CodePage::GbkSingle(c);
+    }
+    m_buffer[n] = 0;
+    if (!readAny) {
+        m_lineNumber = 0;
+        m_isEnd = true;
+        return kEndOfFile;
+    }
+    ++m_lineNumber;
+    if (n == capacity && m_buffer[n - 1] != L'\n') {
+        Warn(stringFormat(L"在文件 %s 中\n第 %d 行长超过了程序读取范围，请检查该文件是否正常。", FileNameText(),
+                          (int)m_lineNumber));
+        return kLineTooLong;
+    }
+    return kLineRead;
+}
+
+wchar_t* CReadALine::ReadAString(FILE* stream, int start, int end)
+{
+    if (ReadLine(stream) != kLineRead) {
+        g_emptyText[0] = 0;
+        return g_emptyText;
+    }
+    int len = (int)wcslen(m_buffer);
+    if (end != -1 && end >= 0 && end < m_bufSize) {
+        m_buffer[end] = 0;
+        if (end < len)
+            len = end;
+    }
+    // A start past the line's end points at its terminator, not at stale
+    // text from an earlier line.
+    if (start < 0)
+        start = 0;
+    if (start > len)
+        start = len;
+    return m_buffer + start;
+}
+
+bool CReadALine::ReadIntegers(FILE* stream, int start, int& count, int* values)
+{
+    ReadState state = ReadLine(stream);
+    if (state == kEndOfFile) {
+        count = 0;
+        return true;
+    }
+    if (state == kLineTooLong)
+        return false;
+    if (count <= 0) {
+        count = 0;  // a negative count stores nothing rather than everything
+        return true;
+    }
+
+    const int len = (int)wcslen(m_buffer);
+    if (start < 0)
+        start = 0;
+    bool blank = true;
+    for (int i = start; i < len; ++i) {
+        if (m_buffer[i] != L' ') {
+            blank = false;
+            break;
+        }
+    }
+    if (blank) {
+        m_isEnd = true;
+        SetLineNumber(0);
+        count = 0;
+        return true;
+    }
+
+    wchar_t token[kMaxIntegerToken + 1];
+    int tokenLen = 0;
+    int stored = 0;
+    for (int i = start; i < len; ++i) {
+        wchar_t ch = m_buffer[i];
+        if ((ch >= L'0' && ch <= L'9') || ch == L'+' || ch == L'-') {
+            if (tokenLen == kMaxIntegerToken) {
+                Warn(stringFormat(L"在文件 %s 中\n第 %d 行第 %d 字符处的字串太长,超出了整型数的表示范围。",
+                                  FileNameText(), (int)m_lineNumber, i));
+                return false;
+            }
+            token[tokenLen++] = ch;
+            continue;
+        }
+        bool slash = ch == L'/';
+        if (ch == L' ' || ch == L',' || ch == L'\t' || ch == L'\n' || slash) {
+            if (tokenLen > 0) {
+                token[tokenLen] = 0;
+                values[stored++] = WideToInt(token);
+                tokenLen = 0;
+                if (stored == count)
+                    return true;
+            }
+            if (slash) {
+                count = stored;
+                return true;
+            }
+            continue;
+        }
+        Warn(stringFormat(L"在文件 %s 中\n第 %d 行 第 %d 字符处有不可识别的整型数", FileNameText(),
+                          (int)m_lineNumber, i));
+        return false;
+    }
+    count = stored;
+    return true;
+}
+
+bool CReadALine::ReadInteger(FILE* stream, int start, int count, int* values)
+{
+    int copy = count;
+    return ReadIntegers(stream, start, copy, values);
+}
+
+bool CReadALine::FindString(FILE* stream, const wchar_t* key)
+{
+    if (m_isEnd)
+        return false;
+    for (;;) {
+        if (ReadLine(stream) != kLineRead)
+            m_buffer[0] = 0;
+        if (wcsstr(m_buffer, key ? key : L""))
+            return true;
+        if (m_isEnd)
+            return false;
+    }
+}
+
+bool CReadALine::FindString(FILE* stream, const wchar_t* key, std::wstring& line)
+{
+    if (m_isEnd)
+        return false;
+    for (;;) {
+        const wchar_t* text = ReadAString(stream, 0, -1);
+        if (wcsstr(text, key ? key : L"")) {
+            line = text;
+            return true;
+        }
+        if (m_isEnd)
+            return false;
+    }
+}
