@@ -52,8 +52,8 @@ public:
 private:
     enum ReadState { kLineRead, kEndOfFile, kLineTooLong };
 
-    ReadState ReadLine(FILE* stream);
+    TMTOOLS_LOCAL ReadState ReadLine(FILE* stream);
     void SetLineNumber(long lineNumber) { m_lineNumber = lineNumber; }
-    void Warn(const std::wstring& text) const;
+    TMTOOLS_LOCAL void Warn(const std::wstring& text) const;
     const wchar_t* FileNameText() const { return m_fileName ? m_fileName : L""; }
 };

@@ -9,3 +9,6 @@
 #else
 #define TMTOOLS_API
 #endif
+
+// Private members of exported classes: kept out of the export table.
+#define TMTOOLS_LOCAL __attribute__((visibility("hidden")))
