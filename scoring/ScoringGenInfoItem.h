@@ -1,0 +1,37 @@
+// Scoring item of the category "总信息".
+//
+// Besides its values it keeps three model facts that the model reader finds
+// in the .prj header and "总信息" section and that later readers need; they
+// are not scored.
+#pragma once
+
+#include "scoring/ScoringItem.h"
+
+class CScoringGenInfoItem : public CScoringItem {
+public:
+    CScoringGenInfoItem();
+    ~CScoringGenInfoItem() override;
+
+    // Takes value, or refuses a duplicate name with
+    // "总信息字段 %s 重名,请另外命名一个名字!" (caption "警告") and deletes it.
+    // Returns whether value was kept.
+    bool AddValue(CTmData* value);
+
+    void Score(const CScoringItem& standard, float valueScore) override;
+    float GetValueScore() const override;
+    // Deletes the values; the model facts stay.
+    void ClearValues() override;
+    CTmData* FindValue(const std::wstring& name) const override;
+    const CTmDataList& GetValues() const override;
+    int GetCategory() const override;
+
+    // Number of computed storeys ("结构计算总层数"); the per-storey values are
+    // created for this many storeys.
+    int32_t m_floorCount;
+    // Basement storeys with lateral restraint ("有侧约束的地下室层数").
+    int32_t m_basementFloorCount;
+    // Value #19 of the "总信息" data line: a storey number handed on to the
+    // result reader (0 when the line is shorter).
+    int32_t m_resultOption;
+    CTmDataList m_values;
+};

@@ -1,0 +1,266 @@
+// Typed data values: comparison and text forms.
+#include "scoring/TmData.h"
+
+#include <cmath>
+
+#include "tools/TmString.h"
+
+using TMTOOLS::String::stringFormat;
+
+namespace {
+
+std::wstring FloatText(float value)
+{
+    return stringFormat(L"%.7g", static_cast<double>(value));
+}
+
+// Every element but the last followed by ",", no spaces; empty for none.
+template <typename T, typename F>
+std::wstring JoinTexts(const std::vector<T>& values, F text)
+{
+    std::wstring out;
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (i > 0)
+            out += L',';
+        out += text(values[i]);
+    }
+    return out;
+}
+
+}  // namespace
+
+bool TmFloatsMatch(float s, float t, bool relative, double tolerance)
+{
+    // Each step is rounded to 32 bits, as the scores were always computed:
+    // whether a difference right at the tolerance passes depends on it.
+    float d = std::fabs(s - t);
+    if (relative) {
+        if (s == 0.0f)
+            return t == 0.0f;  // 0/0 passes; anything else over 0 does not
+        d = d / std::fabs(s);
+    }
+    return static_cast<double>(d) <= tolerance;
+}
+
+// ---------------------------------------------------------------------------
+
+CTmData::CTmData(const std::wstring& name, const int& group, int32_t type)
+    : m_name(name), m_selected(false), m_type(type), m_group(group), m_score(0.0f)
+{
+}
+
+CTmData::~CTmData() = default;
+
+bool CTmData::SameKind(const CTmData& other, bool& same) const
+{
+    same = (&other == this);
+    if (same)
+        return true;
+    if (other.m_type != m_type)
+        return false;
+    return other.m_name == m_name;
+}
+
+// The scalar classes test the value, then the group; the list classes test
+// the group first. Either way the result is the same.
+#define TM_BEGIN_EQUAL(Class)                                  \
+    bool same = false;                                         \
+    if (!SameKind(other, same))                                \
+        return false;                                          \
+    if (same)                                                  \
+        return true;                                           \
+    const Class* o = dynamic_cast<const Class*>(&other)
+
+// ---------------------------------------------------------------------------
+
+CTmCharData::CTmCharData(const std::wstring& name, const int& group, int8_t value)
+    : CTmData(name, group, TM_DATA_CHAR), m_value(value)
+{
+}
+
+bool CTmCharData::IsEqual(const CTmData& other) const
+{
+    TM_BEGIN_EQUAL(CTmCharData);
+    return o && o->m_value == m_value && o->m_group == m_group;
+}
+
+std::wstring CTmCharData::GetValueText() const
+{
+    return stringFormat(L"%d", static_cast<int>(m_value));
+}
+
+CTmInt16Data::CTmInt16Data(const std::wstring& name, const int& group, int16_t value)
+    : CTmData(name, group, TM_DATA_INT16), m_value(value)
+{
+}
+
+bool CTmInt16Data::IsEqual(const CTmData& other) const
+{
+    TM_BEGIN_EQUAL(CTmInt16Data);
+    return o && o->m_value == m_value && o->m_group == m_group;
+}
+
+std::wstring CTmInt16Data::GetValueText() const
+{
+    return stringFormat(L"%d", static_cast<int>(m_value));
+}
+
+CTmIntData::CTmIntData(const std::wstring& name, const int& group, int32_t value)
+    : CTmData(name, group, TM_DATA_INT), m_value(value)
+{
+}
+
+bool CTmIntData::IsEqual(const CTmData& other) const
+{
+    TM_BEGIN_EQUAL(CTmIntData);
+    return o && o->m_value == m_value && o->m_group == m_group;
+}
+
+std::wstring CTmIntData::GetValueText() const
+{
+    return stringFormat(L"%d", static_cast<int>(m_value));
+}
+
+// ---------------------------------------------------------------------------
+
+namespace {
+
+// A float and an inverse value share type code 3 and compare with each other;
+// the other value's own number is all that is read of it.
+bool FloatOf(const CTmData& other, float& value)
+{
+    if (const CTmFloatData* f = dynamic_cast<const CTmFloatData*>(&other)) {
+        value = f->m_value;
+        return true;
+    }
+    if (const CTmFloatInverseData* f = dynamic_cast<const CTmFloatInverseData*>(&other)) {
+        value = f->m_value;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+CTmFloatData::CTmFloatData(const std::wstring& name, const int& group, float value, bool relative,
+                           double tolerance)
+    : CTmData(name, group, TM_DATA_FLOAT), m_tolerance(tolerance), m_relative(relative), m_value(value)
+{
+}
+
+bool CTmFloatData::IsEqual(const CTmData& other) const
+{
+    bool same = false;
+    if (!SameKind(other, same))
+        return false;
+    if (same)
+        return true;
+    float t = 0.0f;
+    if (!FloatOf(other, t))
+        return false;
+    return TmFloatsMatch(m_value, t, m_relative, m_tolerance) && other.m_group == m_group;
+}
+
+std::wstring CTmFloatData::GetValueText() const
+{
+    return FloatText(m_value);
+}
+
+CTmFloatInverseData::CTmFloatInverseData(const std::wstring& name, const int& group, float value,
+                                         bool relative, double tolerance)
+    : CTmData(name, group, TM_DATA_FLOAT), m_tolerance(tolerance), m_relative(relative), m_value(value)
+{
+}
+
+bool CTmFloatInverseData::IsEqual(const CTmData& other) const
+{
+    bool same = false;
+    if (!SameKind(other, same))
+        return false;
+    if (same)
+        return true;
+    float t = 0.0f;
+    if (!FloatOf(other, t))
+        return false;
+    return TmFloatsMatch(m_value, t, m_relative, m_tolerance) && other.m_group == m_group;
+}
+
+std::wstring CTmFloatInverseData::GetValueText() const
+{
+    return L"1/" + FloatText(m_value);
+}
+
+// ---------------------------------------------------------------------------
+
+CTmStringData::CTmStringData(const std::wstring& name, const int& group, const std::wstring& value)
+    : CTmData(name, group, TM_DATA_STRING), m_value(value)
+{
+}
+
+bool CTmStringData::IsEqual(const CTmData& other) const
+{
+    TM_BEGIN_EQUAL(CTmStringData);
+    return o && o->m_value == m_value && o->m_group == m_group;
+}
+
+std::wstring CTmStringData::GetValueText() const
+{
+    return m_value;
+}
+
+CTmIntArrayData::CTmIntArrayData(const std::wstring& name, const int& group,
+                                 const std::vector<int32_t>& values)
+    : CTmData(name, group, TM_DATA_INT_ARRAY), m_values(values)
+{
+}
+
+bool CTmIntArrayData::IsEqual(const CTmData& other) const
+{
+    TM_BEGIN_EQUAL(CTmIntArrayData);
+    return o && o->m_group == m_group && o->m_values == m_values;
+}
+
+std::wstring CTmIntArrayData::GetValueText() const
+{
+    return JoinTexts(m_values, [](int32_t v) { return stringFormat(L"%d", static_cast<int>(v)); });
+}
+
+CTmFloatArrayData::CTmFloatArrayData(const std::wstring& name, const int& group,
+                                     const std::vector<float>& values, double tolerance)
+    : CTmData(name, group, TM_DATA_FLOAT_ARRAY), m_tolerance(tolerance), m_relative(false),
+      m_values(values)
+{
+}
+
+bool CTmFloatArrayData::IsEqual(const CTmData& other) const
+{
+    TM_BEGIN_EQUAL(CTmFloatArrayData);
+    if (!o || o->m_group != m_group || o->m_values.size() != m_values.size())
+        return false;
+    for (size_t i = 0; i < m_values.size(); ++i) {
+        if (!TmFloatsMatch(m_values[i], o->m_values[i], m_relative, m_tolerance))
+            return false;
+    }
+    return true;
+}
+
+std::wstring CTmFloatArrayData::GetValueText() const
+{
+    return JoinTexts(m_values, FloatText);
+}
+
+CTmStringArrayData::CTmStringArrayData(const int& group, const std::vector<std::wstring>& values)
+    : CTmData(L"计算时程分析采用的地震波", group, TM_DATA_STRING_ARRAY), m_values(values)
+{
+}
+
+bool CTmStringArrayData::IsEqual(const CTmData& other) const
+{
+    TM_BEGIN_EQUAL(CTmStringArrayData);
+    return o && o->m_group == m_group && o->m_values == m_values;
+}
+
+std::wstring CTmStringArrayData::GetValueText() const
+{
+    return JoinTexts(m_values, [](const std::wstring& v) { return v; });
+}
