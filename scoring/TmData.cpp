@@ -51,25 +51,13 @@ CTmData::CTmData(const std::wstring& name, const int& group, int32_t type)
 
 CTmData::~CTmData() = default;
 
-bool CTmData::SameKind(const CTmData& other, bool& same) const
+bool CTmData::SameKind(const CTmData& other) const
 {
-    same = (&other == this);
-    if (same)
-        return true;
-    if (other.m_type != m_type)
-        return false;
-    return other.m_name == m_name;
+    return other.m_type == m_type && other.m_name == m_name;
 }
 
 // The scalar classes test the value, then the group; the list classes test
 // the group first. Either way the result is the same.
-#define TM_BEGIN_EQUAL(Class)                                  \
-    bool same = false;                                         \
-    if (!SameKind(other, same))                                \
-        return false;                                          \
-    if (same)                                                  \
-        return true;                                           \
-    const Class* o = dynamic_cast<const Class*>(&other)
 
 // ---------------------------------------------------------------------------
 
@@ -80,7 +68,9 @@ CTmCharData::CTmCharData(const std::wstring& name, const int& group, int8_t valu
 
 bool CTmCharData::IsEqual(const CTmData& other) const
 {
-    TM_BEGIN_EQUAL(CTmCharData);
+    if (&other == this)
+        return true;
+    const CTmCharData* o = SameKind(other) ? dynamic_cast<const CTmCharData*>(&other) : nullptr;
     return o && o->m_value == m_value && o->m_group == m_group;
 }
 
@@ -96,7 +86,9 @@ CTmInt16Data::CTmInt16Data(const std::wstring& name, const int& group, int16_t v
 
 bool CTmInt16Data::IsEqual(const CTmData& other) const
 {
-    TM_BEGIN_EQUAL(CTmInt16Data);
+    if (&other == this)
+        return true;
+    const CTmInt16Data* o = SameKind(other) ? dynamic_cast<const CTmInt16Data*>(&other) : nullptr;
     return o && o->m_value == m_value && o->m_group == m_group;
 }
 
@@ -112,7 +104,9 @@ CTmIntData::CTmIntData(const std::wstring& name, const int& group, int32_t value
 
 bool CTmIntData::IsEqual(const CTmData& other) const
 {
-    TM_BEGIN_EQUAL(CTmIntData);
+    if (&other == this)
+        return true;
+    const CTmIntData* o = SameKind(other) ? dynamic_cast<const CTmIntData*>(&other) : nullptr;
     return o && o->m_value == m_value && o->m_group == m_group;
 }
 
@@ -150,13 +144,10 @@ CTmFloatData::CTmFloatData(const std::wstring& name, const int& group, float val
 
 bool CTmFloatData::IsEqual(const CTmData& other) const
 {
-    bool same = false;
-    if (!SameKind(other, same))
-        return false;
-    if (same)
+    if (&other == this)
         return true;
     float t = 0.0f;
-    if (!FloatOf(other, t))
+    if (!SameKind(other) || !FloatOf(other, t))
         return false;
     return TmFloatsMatch(m_value, t, m_relative, m_tolerance) && other.m_group == m_group;
 }
@@ -174,13 +165,10 @@ CTmFloatInverseData::CTmFloatInverseData(const std::wstring& name, const int& gr
 
 bool CTmFloatInverseData::IsEqual(const CTmData& other) const
 {
-    bool same = false;
-    if (!SameKind(other, same))
-        return false;
-    if (same)
+    if (&other == this)
         return true;
     float t = 0.0f;
-    if (!FloatOf(other, t))
+    if (!SameKind(other) || !FloatOf(other, t))
         return false;
     return TmFloatsMatch(m_value, t, m_relative, m_tolerance) && other.m_group == m_group;
 }
@@ -199,7 +187,9 @@ CTmStringData::CTmStringData(const std::wstring& name, const int& group, const s
 
 bool CTmStringData::IsEqual(const CTmData& other) const
 {
-    TM_BEGIN_EQUAL(CTmStringData);
+    if (&other == this)
+        return true;
+    const CTmStringData* o = SameKind(other) ? dynamic_cast<const CTmStringData*>(&other) : nullptr;
     return o && o->m_value == m_value && o->m_group == m_group;
 }
 
@@ -216,7 +206,9 @@ CTmIntArrayData::CTmIntArrayData(const std::wstring& name, const int& group,
 
 bool CTmIntArrayData::IsEqual(const CTmData& other) const
 {
-    TM_BEGIN_EQUAL(CTmIntArrayData);
+    if (&other == this)
+        return true;
+    const CTmIntArrayData* o = SameKind(other) ? dynamic_cast<const CTmIntArrayData*>(&other) : nullptr;
     return o && o->m_group == m_group && o->m_values == m_values;
 }
 
@@ -234,7 +226,9 @@ CTmFloatArrayData::CTmFloatArrayData(const std::wstring& name, const int& group,
 
 bool CTmFloatArrayData::IsEqual(const CTmData& other) const
 {
-    TM_BEGIN_EQUAL(CTmFloatArrayData);
+    if (&other == this)
+        return true;
+    const CTmFloatArrayData* o = SameKind(other) ? dynamic_cast<const CTmFloatArrayData*>(&other) : nullptr;
     if (!o || o->m_group != m_group || o->m_values.size() != m_values.size())
         return false;
     for (size_t i = 0; i < m_values.size(); ++i) {
@@ -256,7 +250,9 @@ CTmStringArrayData::CTmStringArrayData(const int& group, const std::vector<std::
 
 bool CTmStringArrayData::IsEqual(const CTmData& other) const
 {
-    TM_BEGIN_EQUAL(CTmStringArrayData);
+    if (&other == this)
+        return true;
+    const CTmStringArrayData* o = SameKind(other) ? dynamic_cast<const CTmStringArrayData*>(&other) : nullptr;
     return o && o->m_group == m_group && o->m_values == m_values;
 }
 

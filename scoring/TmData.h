@@ -70,9 +70,8 @@ protected:
     CTmData(const CTmData&) = default;
     CTmData& operator=(const CTmData&) = default;
 
-    // Identity, type and name tests that open every IsEqual; false when the
-    // values cannot be equal, and sets same when other is this very value.
-    bool SameKind(const CTmData& other, bool& same) const;
+    // The type and name tests that open every IsEqual.
+    bool SameKind(const CTmData& other) const;
 };
 
 class CTmCharData : public CTmData {
