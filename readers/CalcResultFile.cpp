@@ -1,0 +1,129 @@
+// CCalcResultFile: opening, heading search and row splitting for the
+// result reader.
+#include "readers/CalcResultFile.h"
+
+#include <cwchar>
+
+#include "readers/NumericScan.h"
+#include "tools/TmOS.h"
+
+namespace {
+
+bool IsBlank(wchar_t ch)
+{
+    return ch == L' ' || ch == L'\t' || ch == L'\r' || ch == L'\n' || ch == L'\f' || ch == L'\v';
+}
+
+}  // namespace
+
+CResultRow::CResultRow(const std::wstring& text) : m_count(0)
+{
+    for (float& value : m_values)
+        value = 0.0f;
+    SplitFloats(text, L" ", m_values, m_count);
+}
+
+CCalcResultFile::CCalcResultFile() : m_file(nullptr), m_reader(nullptr) {}
+
+CCalcResultFile::~CCalcResultFile()
+{
+    Close();
+}
+
+bool CCalcResultFile::Open(const std::wstring& path)
+{
+    Close();
+    m_path = path;
+    if (path.empty() || !TMTOOLS::OS::FileExist(path.c_str()))
+        return false;
+    // Binary mode: the line reader folds CR LF itself, and ftell positions
+    // stay byte offsets.
+    m_file = fopen(TMTOOLS::OS::NativePath(path).c_str(), "rb");
+    if (!m_file)
+        return false;
+    // Also starts the line count afresh and clears the end flag.
+    m_reader.SetFileName(path.c_str());
+    return true;
+}
+
+bool CCalcResultFile::Reopen()
+{
+    std::wstring path = m_path;
+    return Open(path);
+}
+
+void CCalcResultFile::Close()
+{
+    if (m_file) {
+        fclose(m_file);
+        m_file = nullptr;
+    }
+}
+
+bool CCalcResultFile::Find(const wchar_t* text)
+{
+    if (!m_file)
+        return false;
+    return m_reader.FindString(m_file, text);
+}
+
+bool CCalcResultFile::FindNth(const wchar_t* text, int n)
+{
+    for (int i = 0; i < n; ++i) {
+        if (!Find(text))
+            return false;
+    }
+    return true;
+}
+
+bool CCalcResultFile::FindLine(const wchar_t* text, std::wstring& line)
+{
+    if (!m_file)
+        return false;
+    return FindLineContaining(m_reader, m_file, text, line) == 1;
+}
+
+void CCalcResultFile::Skip(int lines)
+{
+    for (int i = 0; i < lines && m_file; ++i)
+        m_reader.ReadAString(m_file, 0, -1);
+}
+
+std::wstring CCalcResultFile::ReadLine()
+{
+    if (!m_file)
+        return std::wstring();
+    return StripLineEnd(m_reader.ReadAString(m_file, 0, -1));
+}
+
+std::wstring CCalcResultFile::ReadTrimmed()
+{
+    return TrimLeft(TrimRight(ReadLine()));
+}
+
+std::wstring CCalcResultFile::TrimLeft(const std::wstring& text)
+{
+    size_t start = 0;
+    while (start < text.size() && IsBlank(text[start]))
+        ++start;
+    return text.substr(start);
+}
+
+std::wstring CCalcResultFile::TrimRight(const std::wstring& text)
+{
+    size_t end = text.size();
+    while (end > 0 && IsBlank(text[end - 1]))
+        --end;
+    return text.substr(0, end);
+}
+
+std::wstring CCalcResultFile::StripLineEnd(const std::wstring& text)
+{
+    size_t end = text.size();
+    if (end > 0 && text[end - 1] == L'\n')
+        --end;
+    // A lone carriage return left by a damaged line end.
+    if (end > 0 && text[end - 1] == L'\r')
+        --end;
+    return text.substr(0, end);
+}

@@ -1,0 +1,72 @@
+// CCalcResultFile: one analysis-result text file open for reading, with the
+// few ways the result reader walks such a file (find a heading, skip lines,
+// take the next line bare or trimmed, split a row into numbers).
+//
+// The files are GBK with CR LF line ends; the tools library's line reader
+// decodes them, so no process locale is involved. A file that is missing or
+// cannot be opened is not an error: the caller simply records nothing. The
+// file is opened for reading only (the analysis program's files may be
+// read-only; nothing is ever written to them).
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "tools/ReadALine.h"
+
+// Up to kMaxNumbers numbers of one table row, split at spaces: every word
+// counts as one number, a word that is not a number as 0.
+struct CResultRow {
+    static const int kMaxNumbers = 15;
+
+    // Splits text; words beyond the fifteenth are dropped.
+    explicit CResultRow(const std::wstring& text);
+
+    // The k-th number, counted from 1; 0 when the row has fewer numbers
+    // (a short row reads as zeros rather than as stale or missing data).
+    float At(int k) const { return k >= 1 && k <= m_count ? m_values[k - 1] : 0.0f; }
+
+    float m_values[kMaxNumbers];
+    int m_count;
+};
+
+class CCalcResultFile {
+public:
+    CCalcResultFile();
+    ~CCalcResultFile();
+    CCalcResultFile(const CCalcResultFile&) = delete;
+    CCalcResultFile& operator=(const CCalcResultFile&) = delete;
+
+    // Opens path for reading and names it on the line reader; false when the
+    // file does not exist or cannot be opened.
+    bool Open(const std::wstring& path);
+    // Reads the same file again from its first line.
+    bool Reopen();
+    void Close();
+
+    // Reads lines until one contains text (that line is consumed); false at
+    // the end of the file.
+    bool Find(const wchar_t* text);
+    // Find, n times over: the n-th line containing text.
+    bool FindNth(const wchar_t* text, int n);
+    // Find, keeping the whole line found (line feed included).
+    bool FindLine(const wchar_t* text, std::wstring& line);
+    void Skip(int lines);
+    // The next line without its line end; empty at the end of the file.
+    std::wstring ReadLine();
+    // The next line without leading and trailing white space.
+    std::wstring ReadTrimmed();
+    // True once a read has met the end of the file.
+    bool AtEnd() const { return m_reader.m_isEnd; }
+
+    CReadALine& Reader() { return m_reader; }
+
+    static std::wstring TrimLeft(const std::wstring& text);
+    static std::wstring TrimRight(const std::wstring& text);
+    static std::wstring StripLineEnd(const std::wstring& text);
+
+private:
+    FILE* m_file;
+    std::wstring m_path;
+    CReadALine m_reader;
+};

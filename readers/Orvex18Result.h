@@ -1,0 +1,67 @@
+// CORVEX18Result: reads the analysis results of an ORVEX18 run from the four
+// text files the analysis program leaves beside the project's .prj file.
+//
+//   <base>_结构信息.txt        total weight; weak storeys
+//   <base>_周期和地震作用.txt  mass participation; first three periods;
+//                              first-storey earthquake shear and moment
+//   <base>_水平力效应验算.txt  shear-to-weight, stiffness-to-weight and
+//                              shear-capacity ratios
+//   <base>_结构位移.txt        displacement and drift ratios, earthquake
+//                              (with and without accidental eccentricity)
+//                              and wind
+//
+// Every quantity is found by the headings the analysis program prints and by
+// the position of a number in a table row. Missing files, headings or rows
+// leave the record's initial values and show nothing: a student who did not
+// run the analysis simply scores nothing for it. Nothing else is read.
+#pragma once
+
+#include <string>
+
+#include "readers/CalcResult.h"
+
+class CCalcResultFile;
+
+class CORVEX18Result : public CCalcResult {
+public:
+    CORVEX18Result();
+    ~CORVEX18Result() override;
+
+    // Copies the restrained-basement storey count and the result storey
+    // option from the general information.
+    bool SetProjectInfo(const CScoringGenInfoItem& info) override;
+
+    // Reads the four result files of the project whose .prj file is prjPath
+    // (the files are named from the path without its last four characters).
+    // Always true: whatever is not found keeps its initial value.
+    virtual bool ReadResults(const std::wstring& prjPath);
+
+    // One displacement table under heading (two rows per storey): the
+    // largest displacement ratio into ratio, the largest inter-storey ratio
+    // into storeyRatio, the drift denominator of the summary line into drift
+    // when smaller. False when the heading is not found.
+    bool ReadDisplacementTable(CCalcResultFile& file, const wchar_t* heading, float& ratio,
+                               float& storeyRatio, float& drift);
+    // One wind-drift table under heading: the drift denominator of its
+    // summary line into drift when smaller. False when the heading is not
+    // found.
+    bool ReadWindDriftTable(CCalcResultFile& file, const wchar_t* heading, float& drift);
+
+private:
+    void ReadTotalWeight(const std::wstring& basePath);
+    void ReadModesAndPeriods(const std::wstring& basePath);
+    void ReadFirstStoreyForces(const std::wstring& basePath, int column, float& valueX, float& valueY);
+    void ReadShearWeightRatios(const std::wstring& basePath);
+    void ReadDrifts(const std::wstring& basePath);
+    void ReadEccentricRatios(const std::wstring& basePath);
+    void ReadStiffWeightRatios(const std::wstring& basePath);
+    void ReadShearCapacityRatios(const std::wstring& basePath);
+    void ReadWeakStoreys(const std::wstring& basePath, const wchar_t* tableName);
+
+    bool ScanFirstStoreyRow(CCalcResultFile& file, int column, float& value) const;
+    float ReadShearWeightRow(CCalcResultFile& file) const;
+    bool ReadStiffWeightTable(CCalcResultFile& file, bool zeroDegreeTable, float& value) const;
+    bool ReadLowestShearCapacity(CCalcResultFile& file, float& minimum) const;
+    void ReadWeakStoreyRows(CCalcResultFile& file, bool yDirection);
+    void ReadTableEnd(CCalcResultFile& file, float& drift) const;
+};
