@@ -1,0 +1,57 @@
+// CScoringProject::Load: reading one project folder into its record.
+//
+// The order is fixed: the .prj model (general values and floor tables), the
+// per-storey values, the calculation results, the two completion values.
+// Only the model file can make a load fail; missing or damaged result files
+// leave their values at the reader's initial values. Every load starts by
+// emptying the six items, so reloading never doubles a value.
+//
+// Loading drives the readers, so it lives with them: the scoring library
+// knows the record, the readers know how to fill it.
+#include <cstdio>
+
+#include "readers/ProjectModelReader.h"
+#include "scoring/ScoringProject.h"
+#include "tools/ReadALine.h"
+#include "tools/TmMessage.h"
+#include "tools/TmOS.h"
+#include "tools/TmString.h"
+
+bool CScoringProject::Load()
+{
+    ClearAllValues();
+
+    if (!TMTOOLS::OS::FileExist(m_prjPath.c_str())) {
+        std::wstring text = TMTOOLS::String::stringFormat(L"工程 %s 不存在.", m_prjPath.c_str());
+        TMTOOLS::OS::TmShowMessage(text.c_str(), L"Tesmo评分系统");
+        m_loadStatus = TM_LOAD_FAILED;
+        return false;
+    }
+    // A folder named like a project file exists but cannot be read as one.
+    FILE* file = nullptr;
+    if (!TMTOOLS::OS::FolderExist(m_prjPath.c_str()))
+        file = fopen(TMTOOLS::OS::NativePath(m_prjPath).c_str(), "rb");
+    if (!file) {
+        m_loadStatus = TM_LOAD_FAILED;
+        return false;
+    }
+
+    // The line reader decodes GBK and folds CR LF itself; no process locale
+    // is changed, and the file is opened for reading only.
+    bool read;
+    {
+        CReadALine reader(nullptr);
+        reader.SetFileName(m_prjPath.c_str());
+        read = ReadProjectModel(file, reader, *this);
+    }
+    fclose(file);
+    if (!read) {
+        m_loadStatus = TM_LOAD_FAILED;
+        return false;
+    }
+
+    CreateFloorValues(*this, m_genInfoItem.m_floorCount);
+    LoadCalcResultItems();
+    CreateCompletionValues();
+    return true;
+}
