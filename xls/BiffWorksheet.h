@@ -1,0 +1,73 @@
+// The records of one worksheet substream, built from an editable sheet:
+// BOF, INDEX, DIMENSIONS, the cell table in row blocks of 32 rows, WINDOW2
+// and EOF. Building also enters the sheet's texts in the shared string
+// table; SetPositions fills in the INDEX and DBCELL offsets once the
+// sheet's place in the stream is known.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "xls/BiffGlobalsRecords.h"
+#include "xls/BiffSheetRecords.h"
+
+class XlsWorksheet;
+
+namespace BiffXls {
+
+class SharedStringTable;
+
+class Worksheet {
+public:
+    static const uint32_t kRowsPerBlock = 32;
+
+    class CellTable {
+    public:
+        class RowBlock {
+        public:
+            typedef std::vector<std::unique_ptr<Record>> CellBlock;
+
+            RowBlock() = default;
+            RowBlock(RowBlock&&) noexcept = default;
+            RowBlock& operator=(RowBlock&&) noexcept = default;
+
+            void AddRow(uint16_t row, uint16_t columnCount);
+            void AddCell(std::unique_ptr<Record> cell);
+            uint32_t RowsSize() const { return (uint32_t)m_rows.size() * Row::kSize; }
+            uint32_t CellsSize() const { return m_cellsSize; }
+
+            std::vector<Row> m_rows;
+            CellBlock m_cells;                      // row-major
+            std::vector<uint32_t> m_rowCellsSize;  // bytes of cell records per row, in m_rows order
+            DBCell m_dbCell;
+
+        private:
+            uint32_t m_cellsSize = 0;
+        };
+
+        std::vector<RowBlock> m_blocks;
+    };
+
+    Worksheet();
+
+    // Replaces the records by those of sheet; selected decides the WINDOW2
+    // selected bit.
+    void Build(const XlsWorksheet& sheet, SharedStringTable& strings, bool selected);
+    // Fills in the DBCELL offsets and, from the sheet's BOF position in the
+    // stream, the INDEX positions of the DBCELL records.
+    void SetPositions(uint32_t position);
+
+    uint32_t Size() const;
+    // Writes Size() bytes; returns the bytes written.
+    size_t Write(uint8_t* out) const;
+
+    BOF m_bof;
+    Index m_index;
+    Dimensions m_dimensions;
+    CellTable m_cellTable;
+    Window2 m_window2;
+    BiffEOF m_eof;
+};
+
+}  // namespace BiffXls
