@@ -147,3 +147,23 @@ uint16_t Le16(const std::string& bytes, size_t offset)
 }
 
 }  // namespace tmtest
+
+namespace tmtest {
+
+std::vector<CStreamRecord> SplitRecords(const std::string& stream)
+{
+    std::vector<CStreamRecord> records;
+    size_t at = 0;
+    while (at + 4 <= stream.size()) {
+        CStreamRecord record;
+        record.position = at;
+        record.type = Le16(stream, at);
+        size_t length = Le16(stream, at + 2);
+        record.data = stream.substr(at + 4, length);
+        records.push_back(record);
+        at += 4 + length;
+    }
+    return records;
+}
+
+}  // namespace tmtest

@@ -45,3 +45,17 @@ uint32_t Le32(const std::string& bytes, size_t offset);
 uint16_t Le16(const std::string& bytes, size_t offset);
 
 }  // namespace tmtest
+
+namespace tmtest {
+
+// One BIFF record of a stream as written: where it starts, its type, its
+// data (CONTINUE records are separate entries).
+struct CStreamRecord {
+    size_t position;
+    uint16_t type;
+    std::string data;
+};
+
+std::vector<CStreamRecord> SplitRecords(const std::string& stream);
+
+}  // namespace tmtest
