@@ -15,7 +15,7 @@ class CScoringGenInfoItem;
 class CCalcResult {
 public:
     // At most this many weak storeys are kept per direction.
-    static const int kMaxWeakStoreys = 15;
+    static constexpr int kMaxWeakStoreys = 15;
     // Initial drift denominator: 1/1.0e20, no drift found.
     static constexpr float kNoDrift = 1.0e20f;
 

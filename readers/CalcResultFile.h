@@ -17,7 +17,7 @@
 // Up to kMaxNumbers numbers of one table row, split at spaces: every word
 // counts as one number, a word that is not a number as 0.
 struct CResultRow {
-    static const int kMaxNumbers = 15;
+    static constexpr int kMaxNumbers = 15;
 
     // Splits text; words beyond the fifteenth are dropped.
     explicit CResultRow(const std::wstring& text);
