@@ -1,0 +1,55 @@
+// Everything the workspace and its commands need of a window layer.
+//
+// Extends the scoring core's window layer (message boxes, wait cursor) by
+// the file dialogs, the two grids, the settings dialog and a progress
+// report. Messages with an OK button go through the tools library's
+// message presenter, which every window layer installs; the questions
+// (Yes/No) come here, through ShowMessageBox. The desktop window, the
+// command line's terminal and the tests' scripted fake implement it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/GridLayer.h"
+#include "scoring/WindowLayer.h"
+
+class CWorkspace;
+
+// One open- or save-file dialog as the logic asks for it.
+struct CFileDialogRequest {
+    // The owner window; null for the main window (the only owner there is).
+    void* m_owner = nullptr;
+    // Windows filter form: pairs of description and pattern, each ended by
+    // "|", the list ended by a second "|": "*.zip|*.zip||".
+    std::wstring m_filter;
+    // Empty: the window layer's default title.
+    std::wstring m_title;
+    std::wstring m_initialName;
+    // Characters available for the chosen name or names.
+    int m_bufferSize = 0;
+    // Open dialog only: several files may be chosen.
+    bool m_multiple = false;
+};
+
+class CAppWindowLayer : public CWindowLayer {
+public:
+    // False when the user cancels; otherwise paths holds the chosen full
+    // paths, in the dialog's order (one unless m_multiple).
+    virtual bool ShowOpenFileDialog(const CFileDialogRequest& request, std::vector<std::wstring>& paths) = 0;
+    // False when the user cancels; otherwise path holds the chosen path.
+    virtual bool ShowSaveFileDialog(const CFileDialogRequest& request, std::wstring& path) = 0;
+
+    // The project list grid (in the pane "工程列表") and the score view grid.
+    virtual CGridLayer& GetProjectGrid() = 0;
+    virtual CGridLayer& GetScoreGrid() = 0;
+
+    // Command 182: the scoring settings dialog, modal, over workspace. True
+    // when it was closed with OK. A layer without the dialog answers false.
+    virtual bool RunSettingsDialog(CWorkspace& workspace) = 0;
+
+    // Progress of a long step (unpacking archives, loading projects): done
+    // of total finished. Parallel loading calls it from several threads at
+    // once: a layer that shows it locks for itself.
+    virtual void ShowProgress(const wchar_t* /*what*/, int /*done*/, int /*total*/) {}
+};

@@ -1,0 +1,73 @@
+// ReplaceFileAtomically: temporary file, fsync, rename.
+#include "app/AtomicFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "tools/TmOS.h"
+
+namespace {
+
+bool WriteAll(int fd, const std::string& bytes)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += (size_t)n;
+    }
+    return true;
+}
+
+// The folder part of a native path, for syncing the rename.
+std::string FolderOf(const std::string& path)
+{
+    size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+}  // namespace
+
+bool ReplaceFileAtomically(const std::wstring& path, const std::string& bytes)
+{
+    if (path.empty())
+        return false;
+    const std::string target = TMTOOLS::OS::NativePath(path);
+    struct stat st;
+    bool exists = stat(target.c_str(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode))
+        return false;
+
+    std::string temp = target + ".tmp-XXXXXX";
+    int fd = mkstemp(&temp[0]);
+    if (fd < 0)
+        return false;
+    // mkstemp makes the file private; keep the replaced file's mode, or
+    // give a new file the usual one.
+    fchmod(fd, exists ? (st.st_mode & 07777) : 0644);
+
+    bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    if (ok)
+        ok = rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        unlink(temp.c_str());
+        return false;
+    }
+    int dirFd = open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY);
+    if (dirFd >= 0) {
+        fsync(dirFd);
+        close(dirFd);
+    }
+    return true;
+}

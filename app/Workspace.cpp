@@ -1,0 +1,84 @@
+// CWorkspace: its state, start-up, shutdown and command dispatch.
+#include "app/Workspace.h"
+
+#include <limits.h>
+#include <unistd.h>
+
+#include "app/AppWindowLayer.h"
+#include "tools/TmString.h"
+
+namespace {
+const wchar_t kDefaultStandardPath[] = L"c:\\tmcad\\exam\\frame.prj";
+}  // namespace
+
+CWorkspace::CWorkspace(CAppWindowLayer& window)
+    : m_window(window),
+      m_standardPrjPath(kDefaultStandardPath),
+      m_standardLoaded(false),
+      m_selectedIndex(-1),
+      m_loadJobs(1)
+{
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
+        m_categoryScores[k] = GetDefaultFullScore(k);
+}
+
+CWorkspace::~CWorkspace() {}
+
+std::wstring CWorkspace::RunningProgramFolder()
+{
+    char buffer[PATH_MAX + 1];
+    ssize_t n = readlink("/proc/self/exe", buffer, PATH_MAX);
+    if (n <= 0)
+        return std::wstring();
+    std::wstring path;
+    TMTOOLS::String::EncodeUnicode(0, std::string(buffer, (size_t)n), path);
+    size_t slash = path.rfind(L'/');
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+void CWorkspace::SetProgramFolder(const std::wstring& folder)
+{
+    m_programFolder = folder;
+    m_configPath = folder + L"/config.xml";
+    m_projectListPath = folder + L"/projectlist.txt";
+}
+
+void CWorkspace::Startup()
+{
+    SetupGrids();
+    if (m_programFolder.empty())
+        SetProgramFolder(RunningProgramFolder());
+    ReadScoringStandard(m_configPath);
+    ReadProjectList();
+    RebuildStudentProjects();
+}
+
+void CWorkspace::Shutdown()
+{
+    WriteScoringStandard(m_configPath);
+    WriteProjectList();
+    m_standardProject.reset();
+    m_standardLoaded = false;
+    m_studentProjects.clear();
+    m_studentLoaded.clear();
+}
+
+bool CWorkspace::RunCommand(int command)
+{
+    switch (command) {
+    case TM_CMD_SCORING_SETTINGS: OpenScoringSettings(); return true;
+    case TM_CMD_IMPORT_STANDARD: ImportScoringStandard(); return true;
+    case TM_CMD_EXPORT_STANDARD: ExportScoringStandard(); return true;
+    case TM_CMD_ADD_STUDENTS: ImportStudentProjects(); return true;
+    case TM_CMD_REMOVE_STUDENTS: RemoveStudentProjects(); return true;
+    case TM_CMD_COMPUTE: ComputeAndShow(); return true;
+    case TM_CMD_EXPORT_SUMMARY: ExportSummaryWorkbook(); return true;
+    case TM_CMD_REPORT: GenerateReports(); return true;
+    default: return false;
+    }
+}
+
+bool CWorkspace::LoadProject(CScoringProject& project)
+{
+    return project.Load();
+}

@@ -1,0 +1,147 @@
+// The command handlers: scoring settings (182), import and export of the
+// scoring standard (183, 184), compute (187), the summary workbook (188)
+// and the per-student reports (189). Import and removal of students
+// (185, 186) are in WorkspaceImport.cpp.
+#include "app/AppWindowLayer.h"
+#include "app/Workspace.h"
+
+#include "scoring/ScoreComputation.h"
+#include "tools/TmMessage.h"
+#include "tools/TmOS.h"
+#include "tools/TmString.h"
+#include "xls/XlsWorkbook.h"
+
+#include <cstdio>
+
+using TMTOOLS::String::stringFormat;
+
+namespace {
+
+const wchar_t kStandardFilter[] = L"*.xml|*.xml|All Files (*.*)|*.*||";
+const wchar_t kStandardFileName[] = L"Tesmo评分标准.xml";
+const int kPathBuffer = 500;
+
+// A chosen path without any "." gets the extension (a dot anywhere, even in
+// a folder name, counts: "/out.old/result" stays as it is).
+std::wstring WithExtension(const std::wstring& path, const wchar_t* extension)
+{
+    return path.find(L'.') == std::wstring::npos ? path + extension : path;
+}
+
+// The folder name of a project list path: the .prj path cut at its last
+// "/", and of that the part after its last "/".
+std::wstring ProjectFolderName(const std::wstring& prjPath)
+{
+    size_t slash = prjPath.rfind(L'/');
+    std::wstring folder = slash == std::wstring::npos ? prjPath : prjPath.substr(0, slash);
+    slash = folder.rfind(L'/');
+    return slash == std::wstring::npos ? folder : folder.substr(slash + 1);
+}
+
+}  // namespace
+
+void CWorkspace::OpenScoringSettings()
+{
+    m_window.RunSettingsDialog(*this);
+}
+
+void CWorkspace::ImportScoringStandard()
+{
+    CFileDialogRequest request;
+    request.m_filter = kStandardFilter;
+    request.m_title = L"请选择要导入的评分标准文件";
+    request.m_initialName = kStandardFileName;
+    request.m_bufferSize = kPathBuffer;
+    std::vector<std::wstring> chosen;
+    if (!m_window.ShowOpenFileDialog(request, chosen) || chosen.empty())
+        return;
+    ReadScoringStandard(WithExtension(chosen[0], L".xml"));
+    TMTOOLS::OS::TmShowMessage(L"导入完成!", TM_PROGRAM_TITLE);
+}
+
+void CWorkspace::ExportScoringStandard()
+{
+    CFileDialogRequest request;
+    request.m_filter = kStandardFilter;
+    request.m_title = L"请选择要导出的评分标准文件";
+    request.m_initialName = kStandardFileName;
+    request.m_bufferSize = kPathBuffer;
+    std::wstring chosen;
+    if (!m_window.ShowSaveFileDialog(request, chosen))
+        return;
+    // The old file is replaced atomically by the write, not deleted first:
+    // a failed write keeps it.
+    WriteScoringStandard(WithExtension(chosen, L".xml"));
+    TMTOOLS::OS::TmShowMessage(L"导出完成!", TM_PROGRAM_TITLE);
+}
+
+bool CWorkspace::ComputeAndFillTotals()
+{
+    if (!ComputeScores(m_standardProject.get(), m_studentProjects, &m_window))
+        return false;
+    CGridLayer& grid = m_window.GetProjectGrid();
+    for (size_t i = 0; i < m_studentProjects.size(); ++i) {
+        const int row = (int)i + 1;
+        if (row >= grid.GetRowCount())
+            break;
+        grid.SetItemText(row, 3, stringFormat(L"%.2f", (double)ProjectTotal(*m_studentProjects[i])));
+        grid.SetItemReadOnly(row, 3);
+        grid.SetItemFormat(row, 3, TM_GRID_RIGHT | TM_GRID_BODY);
+    }
+    grid.Redraw();
+    return true;
+}
+
+void CWorkspace::ComputeAndShow()
+{
+    if (!ComputeAndFillTotals())
+        return;
+    RefreshScoreView();
+    TMTOOLS::OS::TmShowMessage(L"计算完毕!", L"提示");
+}
+
+void CWorkspace::GenerateReports()
+{
+    m_window.BeginWaitCursor();
+    if (!ComputeScores(m_standardProject.get(), m_studentProjects, &m_window)) {
+        m_window.EndWaitCursor();
+        return;
+    }
+    for (const std::unique_ptr<CScoringProject>& student : m_studentProjects)
+        (void)student;  // the per-project workbook is written here once its writer is in
+    m_window.EndWaitCursor();
+    TMTOOLS::OS::TmShowMessage(L"导出完成，导出数据在各个工程所在文件夹", L"提示");
+}
+
+bool CWorkspace::WriteSummaryWorkbook(const std::wstring& path)
+{
+    const CGridLayer& grid = m_window.GetProjectGrid();
+    XlsWorkbook workbook;
+    workbook.CreateNew();
+    XlsWorksheet* sheet = workbook.FindSheet("Sheet1");
+    if (!sheet)
+        return false;
+    sheet->CellAt(0, 0)->SetText(grid.GetItemText(0, 1));
+    sheet->CellAt(0, 1)->SetText(grid.GetItemText(0, 3));
+    for (int row = 1; row < grid.GetRowCount() && row < (int)XlsWorksheet::kMaxRows; ++row) {
+        sheet->CellAt(row, 0)->SetText(ProjectFolderName(grid.GetItemText(row, 1)));
+        sheet->CellAt(row, 1)->SetText(grid.GetItemText(row, 3));
+    }
+    return workbook.WriteToFile(TMTOOLS::OS::NativePath(path));
+}
+
+void CWorkspace::ExportSummaryWorkbook()
+{
+    CFileDialogRequest request;
+    request.m_filter = L"*.xls|*.xls|All Files (*.*)|*.*||";
+    request.m_initialName = L"评分汇总.xls";
+    request.m_bufferSize = kPathBuffer;
+    std::wstring chosen;
+    if (!m_window.ShowSaveFileDialog(request, chosen))
+        return;
+    const std::wstring path = WithExtension(chosen, L".xls");
+    // The workbook writer replaces the file only once the new one is
+    // complete, so the old file is not deleted beforehand.
+    if (WriteSummaryWorkbook(path))
+        TMTOOLS::OS::TmShowMessage(stringFormat(L"导出 %s 成功", path.c_str()).c_str(), L"提示");
+}

@@ -1,0 +1,206 @@
+// "添加学生工程" and "删除学生工程": unpacking student archives beside
+// themselves and adding their projects; deleting the projects' folders.
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <set>
+
+#include "app/AppWindowLayer.h"
+#include "app/FolderTree.h"
+#include "app/Workspace.h"
+#include "archive/ZipArchive.h"
+#include "tools/TmMessage.h"
+#include "tools/TmOS.h"
+#include "tools/TmString.h"
+
+using TMTOOLS::String::stringFormat;
+
+namespace {
+
+const int kImportNameBuffer = 130000;
+
+std::wstring FolderOf(const std::wstring& path)
+{
+    size_t slash = path.rfind(L'/');
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+bool IsRegularFile(const std::wstring& path)
+{
+    struct stat st;
+    return lstat(TMTOOLS::OS::NativePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// Clears the read-only state of an unpacked file (owner write), leaving
+// its other bits and its times.
+void MakeWritable(const std::wstring& path)
+{
+    const std::string native = TMTOOLS::OS::NativePath(path);
+    struct stat st;
+    if (lstat(native.c_str(), &st) == 0 && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR))
+        chmod(native.c_str(), (st.st_mode & 07777) | S_IWUSR);
+}
+
+}  // namespace
+
+std::wstring CWorkspace::ArchiveDestination(const std::wstring& archivePath)
+{
+    size_t slash = archivePath.rfind(L'/');
+    if (slash == std::wstring::npos)
+        return std::wstring();
+    std::wstring name = archivePath.substr(slash + 1);
+    size_t dot = name.rfind(L'.');
+    name = dot == std::wstring::npos ? std::wstring() : name.substr(0, dot);
+    // An archive named ".zip" would unpack into its own folder, over
+    // whatever lies there: it gets no destination.
+    if (name.empty())
+        return std::wstring();
+    std::wstring folder = archivePath.substr(0, slash);
+    return folder + L"/" + name;
+}
+
+std::wstring CWorkspace::FindProjectFile(const std::wstring& folder)
+{
+    if (folder.empty())
+        return std::wstring();
+    std::vector<std::wstring> entries;
+    TMTOOLS::OS::SearchFiles(folder, L"*", entries, false, false);
+    for (const std::wstring& entry : entries) {
+        std::wstring name;
+        TMTOOLS::OS::GetShortFilePath(entry, name);
+        if (name.size() <= 4 || TMTOOLS::String::StringCompareNoCase(name.c_str() + name.size() - 4, L".prj") != 0)
+            continue;
+        if (IsRegularFile(entry))
+            return entry;
+    }
+    return std::wstring();
+}
+
+bool CWorkspace::ExtractProjectArchive(const std::wstring& folder, const std::wstring& archivePath)
+{
+    std::wstring name;
+    TMTOOLS::OS::GetShortFilePath(archivePath, name);
+    size_t dot = name.rfind(L'.');
+    name = dot == std::wstring::npos ? std::wstring() : name.substr(0, dot);
+    std::wstring destination = folder;
+    if (destination.empty() || destination.back() != L'/')
+        destination += L'/';
+    destination += name;
+
+    if (!TMTOOLS::OS::FileExist(archivePath.c_str())) {
+        TMTOOLS::OS::TmShowMessage(stringFormat(L"压缩文件 %s 不存在", archivePath.c_str()).c_str(), L"提示");
+        return false;
+    }
+    if (name.empty())
+        return false;
+    if (TMTOOLS::OS::FolderExist(destination.c_str())) {
+        std::wstring question = stringFormat(L"工程 %s 已存在，要覆盖吗？", destination.c_str());
+        if (m_window.ShowMessageBox(question.c_str(), L"提示", CWindowLayer::TM_MB_YESNO) != CWindowLayer::TM_ID_YES)
+            return false;
+    }
+    TMTOOLS::OS::mkdir_r(destination.c_str());
+
+    // Entry names come from whoever made the archive: the archive library
+    // places each entry below the destination and refuses names that would
+    // leave it, so no path is built from a name here except to find a file
+    // that was written.
+    ZipHandle archive = ZipOpenFile(archivePath.c_str());
+    ZipEntry entry;
+    for (int index = 0; ZipGetEntry(archive, index, &entry) == ZipResult::Ok; ++index) {
+        ZipExtractEntryUnder(archive, index, destination.c_str());
+        if (!(entry.m_attributes & kZipAttrDirectory) && ZipIsSafeEntryName(entry.m_name))
+            MakeWritable(destination + L"/" + entry.m_name);
+    }
+    ZipClose(archive);
+    return true;
+}
+
+int CWorkspace::AddArchives(const std::vector<std::wstring>& archivePaths)
+{
+    int added = 0;
+    const int total = (int)archivePaths.size();
+    const wchar_t* what = L"解压学生工程";
+    m_window.ShowProgress(what, 0, total);
+    for (int i = 0; i < total; ++i) {
+        const std::wstring& path = archivePaths[i];
+        if (path.find(L'/') != std::wstring::npos) {
+            ExtractProjectArchive(FolderOf(path), path);
+            // Whatever the extraction did: a destination left from an
+            // earlier import still gives its project.
+            std::wstring project = FindProjectFile(ArchiveDestination(path));
+            if (!project.empty()) {
+                m_studentPaths.push_back(project);
+                ++added;
+            }
+        }
+        m_window.ShowProgress(what, i + 1, total);
+    }
+    return added;
+}
+
+void CWorkspace::ImportStudentProjects()
+{
+    CFileDialogRequest request;
+    request.m_filter = L"*.zip|*.zip||";
+    request.m_title = L"请选择要导入的学生工程（可多选）";
+    request.m_bufferSize = kImportNameBuffer;
+    request.m_multiple = true;
+    std::vector<std::wstring> chosen;
+    if (!m_window.ShowOpenFileDialog(request, chosen))
+        return;
+
+    std::vector<std::wstring> taken;
+    for (const std::wstring& path : chosen) {
+        if ((int)taken.size() + 1 > TM_MAX_IMPORT_ARCHIVES) {
+            TMTOOLS::OS::TmShowMessage(stringFormat(L"最多只能同时选%d个文件", TM_MAX_IMPORT_ARCHIVES).c_str(),
+                                       L"警告");
+            break;
+        }
+        taken.push_back(path);
+    }
+    if (taken.empty()) {
+        TMTOOLS::OS::TmShowMessage(L"没有选中工程压缩文件!", TM_PROGRAM_TITLE);
+        return;
+    }
+
+    m_window.BeginWaitCursor();
+    AddArchives(taken);
+    RebuildStudentProjects();
+    m_window.EndWaitCursor();
+    TMTOOLS::OS::TmShowMessage(L"导入完成!", TM_PROGRAM_TITLE);
+}
+
+void CWorkspace::RemoveStudentProjects()
+{
+    std::vector<CGridCell> cells;
+    m_window.GetProjectGrid().GetSelectedCells(cells);
+    std::set<int> indices;
+    for (const CGridCell& cell : cells) {
+        const int index = cell.m_row - 1;
+        if (index >= 0 && index < (int)m_studentProjects.size())
+            indices.insert(index);
+    }
+    if (indices.empty()) {
+        TMTOOLS::OS::TmShowMessage(L"请先选择要删除的工程", TM_PROGRAM_TITLE);
+        return;
+    }
+    if (m_window.ShowMessageBox(L"你确定要删除选中的工程吗?", L"警告", CWindowLayer::TM_MB_YESNO) !=
+        CWindowLayer::TM_ID_YES)
+        return;
+
+    for (int index : indices) {
+        const CScoringProject& project = *m_studentProjects[index];
+        // Only a folder an import unpacked is deleted; a project added by
+        // hand (a .prj in the teacher's own folder) just leaves the list.
+        if (IsImportedProjectFolder(project.m_folder))
+            DeleteFolderTree(project.m_folder);
+        // Exact comparison: on this file system two paths that differ in
+        // letter case are two projects.
+        auto match = std::find_if(m_studentPaths.begin(), m_studentPaths.end(), [&](const std::wstring& path) {
+            return path == project.m_prjPath;
+        });
+        if (match != m_studentPaths.end())
+            m_studentPaths.erase(match);
+    }
+    RebuildStudentProjects();
+}

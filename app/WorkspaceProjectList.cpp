@@ -1,0 +1,63 @@
+// projectlist.txt: one student .prj path per line, GBK, CR LF.
+#include <cerrno>
+#include <cstdio>
+#include <cwchar>
+
+#include "app/AtomicFile.h"
+#include "app/Workspace.h"
+#include "tools/ReadALine.h"
+#include "tools/TmOS.h"
+#include "tools/TmString.h"
+
+namespace {
+// Room for the longest path the file system takes, in characters.
+const int kLineBufferSize = 8192;
+}  // namespace
+
+int CWorkspace::ReadProjectList()
+{
+    if (!TMTOOLS::OS::FileExist(m_projectListPath.c_str()))
+        return -1;
+    FILE* file = fopen(TMTOOLS::OS::NativePath(m_projectListPath).c_str(), "rb");
+    if (!file)
+        return errno ? errno : 1;
+
+    CReadALine reader(nullptr, kLineBufferSize);
+    reader.SetFileName(m_projectListPath.c_str());
+    for (;;) {
+        std::wstring line = reader.ReadAString(file, 0, -1);
+        if (reader.m_isEnd)
+            break;
+        while (!line.empty() && (line.back() == L'\n' || line.back() == L'\r'))
+            line.pop_back();
+        // Projects deleted since the list was written drop out silently.
+        if (TMTOOLS::OS::FileExist(line.c_str()))
+            m_studentPaths.push_back(line);
+    }
+    fclose(file);
+    return 0;
+}
+
+bool CWorkspace::WriteProjectList()
+{
+    std::wstring text;
+    for (const std::unique_ptr<CScoringProject>& student : m_studentProjects) {
+        text += student->m_prjPath;
+        text += L"\r\n";
+    }
+    std::string bytes;
+    TMTOOLS::String::DecodeUnicode(936, text, bytes);
+    return ReplaceFileAtomically(m_projectListPath, bytes);
+}
+
+void CWorkspace::RebuildStudentProjects()
+{
+    m_studentProjects.clear();
+    m_studentLoaded.clear();
+    for (const std::wstring& path : m_studentPaths) {
+        std::unique_ptr<CScoringProject> student(new CScoringProject);
+        student->SetProjectPath(path, m_categoryScores);
+        m_studentProjects.push_back(std::move(student));
+    }
+    FillProjectList();
+}

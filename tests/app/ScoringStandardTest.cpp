@@ -1,0 +1,228 @@
+// The scoring-standard file: what is written, what is read back, and the
+// workspace values it leaves.
+#include <gtest/gtest.h>
+
+#include "scoring/ScoreComputation.h"
+#include "tests/app/WorkspaceFixture.h"
+
+using namespace tmtest;
+
+namespace {
+
+const std::wstring kStandard = L"/exam/标准/frame.prj";
+
+class ScoringStandard : public ::testing::Test, public CWorkspaceTest {
+protected:
+    ScoringStandard()
+    {
+        // The standard project: two general values, one storey value.
+        m_workspace.m_tables[kStandard] = [](CScoringProject& project) {
+            AddIntValue(project, TM_CATEGORY_GEN_INFO, L"地下室层数", 1);
+            AddIntValue(project, TM_CATEGORY_GEN_INFO, L"结构形式", 2);
+            AddIntValue(project, TM_CATEGORY_LAYER_INFO, L"结构层1的层高", 3000);
+        };
+    }
+
+    std::string WriteConfig(const std::string& xml) { return Utf8(MakeFile(L"config.xml", xml)); }
+
+    bool Selected(int category, const std::wstring& name)
+    {
+        CTmData* value = m_workspace.m_standardProject->GetItem(category).FindValue(name);
+        return value && value->m_selected;
+    }
+};
+
+}  // namespace
+
+TEST_F(ScoringStandard, IsWrittenAsUtf8WithTheRootsSevenAttributesInOrderAndOneChildPerCategory)
+{
+    m_workspace.m_standardPrjPath = kStandard;
+    m_workspace.m_categoryScores[0] = 12.5f;
+    m_workspace.RebuildStandardProject();
+    m_workspace.m_standardProject->m_genInfoItem.FindValue(L"结构形式")->m_selected = true;
+    ASSERT_TRUE(m_workspace.WriteScoringStandard(m_workspace.m_configPath));
+
+    const std::string text = ReadBytes(Utf8(m_workspace.m_configPath));
+    const std::string expected =
+        "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\n"
+        "<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\" 总信息分值=\"12.5\" 各层信息分值=\"30\" "
+        "结构模型与荷载分值=\"20\" 计算结果分值=\"20\" 施工图分值=\"0\" 钢筋算量接口分值=\"0\">\n"
+        "    <总信息 地下室层数=\"0\" 结构形式=\"1\" />\n"
+        "    <各层信息 结构层1的层高=\"0\" />\n"
+        "    <结构模型与荷载 />\n"
+        "    <计算结果 />\n"
+        "    <施工图 />\n"
+        "    <钢筋算量接口 />\n"
+        "</标准工程信息>\n";
+    EXPECT_EQ(text, expected);
+}
+
+TEST_F(ScoringStandard, WritingTakesPathAndScoresFromTheStandardProject)
+{
+    m_workspace.m_standardPrjPath = kStandard;
+    m_workspace.RebuildStandardProject();
+    // As the settings dialog leaves them.
+    m_workspace.m_standardProject->m_layerInfoItem.m_fullScore = 45.0f;
+    m_workspace.m_standardProject->m_prjPath = L"/exam/other/frame.prj";
+    m_workspace.WriteScoringStandard(m_workspace.m_configPath);
+    EXPECT_EQ(m_workspace.m_categoryScores[1], 45.0f);
+    EXPECT_EQ(m_workspace.m_standardPrjPath, L"/exam/other/frame.prj");
+    EXPECT_NE(ReadBytes(Utf8(m_workspace.m_configPath)).find("各层信息分值=\"45\""), std::string::npos);
+}
+
+TEST_F(ScoringStandard, AValueWhoseNameIsNoXmlNameIsLeftOutSoTheFileStaysReadable)
+{
+    m_workspace.m_tables[kStandard] = [](CScoringProject& project) {
+        AddIntValue(project, TM_CATEGORY_GEN_INFO, L"周期 (T1)", 1);
+        AddIntValue(project, TM_CATEGORY_GEN_INFO, L"结构形式", 2);
+    };
+    m_workspace.m_standardPrjPath = kStandard;
+    m_workspace.m_categoryScores[2] = 7.0f;
+    m_workspace.RebuildStandardProject();
+    for (const auto& value : m_workspace.m_standardProject->m_genInfoItem.GetValues())
+        value->m_selected = true;
+    m_workspace.WriteScoringStandard(m_workspace.m_configPath);
+
+    m_workspace.m_categoryScores[2] = 1.0f;
+    EXPECT_TRUE(m_workspace.ReadScoringStandard(m_workspace.m_configPath));
+    EXPECT_EQ(m_workspace.m_categoryScores[2], 7.0f);
+    EXPECT_TRUE(Selected(0, L"结构形式"));
+    EXPECT_FALSE(Selected(0, L"周期 (T1)"));
+}
+
+TEST_F(ScoringStandard, ARootOfAnotherNameIsStillRead)
+{
+    WriteConfig("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+                "<别的名字 标准工程路径=\"/exam/标准/frame.prj\" 计算结果分值=\"15\">"
+                "<总信息 结构形式=\"1\"/></别的名字>");
+    EXPECT_TRUE(m_workspace.ReadScoringStandard(m_workspace.m_configPath));
+    EXPECT_EQ(m_workspace.m_standardPrjPath, kStandard);
+    EXPECT_EQ(m_workspace.m_categoryScores[3], 15.0f);
+    EXPECT_EQ(m_workspace.m_standardProject->m_calcResultItem.m_fullScore, 15.0f);
+    EXPECT_TRUE(m_workspace.m_standardLoaded);
+    EXPECT_TRUE(Selected(0, L"结构形式"));
+    EXPECT_FALSE(Selected(0, L"地下室层数"));
+}
+
+TEST_F(ScoringStandard, ScoresReadAsNumbersAndAnythingElseKeepsThePreviousScore)
+{
+    WriteConfig("<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\" 总信息分值=\"12.5\" "
+                "各层信息分值=\"abc\" 结构模型与荷载分值=\"\" 计算结果分值=\"nan\" 施工图分值=\"1e999\"/>");
+    m_workspace.m_categoryScores[1] = 33.0f;
+    m_workspace.ReadScoringStandard(m_workspace.m_configPath);
+    EXPECT_EQ(m_workspace.m_categoryScores[0], 12.5f);
+    EXPECT_EQ(m_workspace.m_categoryScores[1], 33.0f);
+    EXPECT_EQ(m_workspace.m_categoryScores[2], 20.0f);
+    EXPECT_EQ(m_workspace.m_categoryScores[3], 20.0f);  // NaN would poison every total
+    EXPECT_EQ(m_workspace.m_categoryScores[4], 0.0f);   // so would infinity
+    EXPECT_EQ(m_workspace.m_categoryScores[5], 0.0f);
+}
+
+TEST_F(ScoringStandard, SelectionWordsAreReadByTheirFirstLettersInAnyCase)
+{
+    struct Case {
+        const char* text;
+        bool before;
+        bool after;
+    } cases[] = {
+        {"yes", false, true}, {"YES", false, true}, {"Yesterday", false, true}, {"1", false, true},
+        {"10", false, true},  {"TRUE", false, true}, {"no", true, false},      {"NO", true, false},
+        {"0", true, false},   {"False", true, false}, {"maybe", true, true},    {"maybe", false, false},
+        {"", true, true},     {" 1", false, false},
+    };
+    for (const Case& c : cases) {
+        WriteConfig(std::string("<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\"><总信息 结构形式=\"") + c.text +
+                    "\"/></标准工程信息>");
+        // Freshly loaded values are deselected; "before" is what a value
+        // carries when the element is applied.
+        m_workspace.m_tables[kStandard] = [&c](CScoringProject& project) {
+            AddIntValue(project, TM_CATEGORY_GEN_INFO, L"结构形式", 2, c.before);
+        };
+        m_workspace.ReadScoringStandard(m_workspace.m_configPath);
+        EXPECT_EQ(Selected(0, L"结构形式"), c.after) << "\"" << c.text << "\" on " << c.before;
+    }
+}
+
+TEST_F(ScoringStandard, ACategoryElementTwiceIsAppliedTwiceInOrderAndUnknownElementsAreIgnored)
+{
+    WriteConfig("<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\">"
+                "<总信息 结构形式=\"1\" 地下室层数=\"1\"/><总信息 地下室层数=\"0\"/>"
+                "<各层 结构层1的层高=\"1\"/></标准工程信息>");
+    m_workspace.ReadScoringStandard(m_workspace.m_configPath);
+    EXPECT_TRUE(Selected(0, L"结构形式"));
+    EXPECT_FALSE(Selected(0, L"地下室层数"));
+    EXPECT_FALSE(Selected(1, L"结构层1的层高"));
+}
+
+TEST_F(ScoringStandard, AMissingOrBrokenFileKeepsTheValuesAndStillRebuildsTheStandard)
+{
+    m_workspace.m_standardPrjPath = kStandard;
+    m_workspace.m_categoryScores[0] = 40.0f;
+    EXPECT_FALSE(m_workspace.ReadScoringStandard(m_dir.WFile(L"missing.xml")));
+    ASSERT_TRUE(m_workspace.m_standardProject);
+    EXPECT_EQ(m_workspace.m_standardProject->m_genInfoItem.m_fullScore, 40.0f);
+    EXPECT_EQ(m_workspace.m_standardProject->m_genInfoItem.GetValues().size(), 2u);
+
+    WriteConfig("<标准工程信息 标准工程路径=\"/elsewhere/x.prj\" 总信息分值=\"1\"");
+    EXPECT_FALSE(m_workspace.ReadScoringStandard(m_workspace.m_configPath));
+    EXPECT_EQ(m_workspace.m_standardPrjPath, kStandard);
+    EXPECT_EQ(m_workspace.m_categoryScores[0], 40.0f);
+
+    // A folder in place of the file.
+    EXPECT_FALSE(m_workspace.ReadScoringStandard(m_dir.WPath()));
+    EXPECT_TRUE(m_window.m_messages.empty());
+}
+
+TEST_F(ScoringStandard, AStandardThatFailsToLoadIsReportedAfterTheLoadsOwnMessage)
+{
+    const std::wstring missing = m_dir.WFile(L"gone/frame.prj");
+    WriteConfig("<标准工程信息 标准工程路径=\"" + Utf8(missing) + "\"/>");
+    m_workspace.ReadScoringStandard(m_workspace.m_configPath);
+    EXPECT_FALSE(m_workspace.m_standardLoaded);
+    EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 工程 " + missing +
+                                         L" 不存在.\nTesmo评分系统: 标准工程读取失败，请重新设置一个有效的标准工程!");
+}
+
+TEST_F(ScoringStandard, APathWithoutPrjGivesAnEmptyStandardWithoutMessageAndEveryStudentScoresZero)
+{
+    WriteConfig("<标准工程信息 标准工程路径=\"/exam/标准/frame\"><总信息 结构形式=\"1\"/></标准工程信息>");
+    m_workspace.ReadScoringStandard(m_workspace.m_configPath);
+    ASSERT_TRUE(m_workspace.m_standardProject);
+    EXPECT_TRUE(m_window.m_messages.empty());
+    EXPECT_EQ(m_workspace.m_loads.count(L"/exam/标准/frame"), 0u);
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
+        EXPECT_TRUE(m_workspace.m_standardProject->GetItem(k).GetValues().empty());
+
+    std::unique_ptr<CScoringProject> student(new CScoringProject);
+    AddIntValue(*student, TM_CATEGORY_GEN_INFO, L"结构形式", 2);
+    m_workspace.m_studentProjects.push_back(std::move(student));
+    ASSERT_TRUE(ComputeScores(m_workspace.m_standardProject.get(), m_workspace.m_studentProjects, &m_window));
+    EXPECT_EQ(ProjectTotal(*m_workspace.m_studentProjects[0]), 0.0f);
+}
+
+TEST_F(ScoringStandard, ExportThenImportLeavesTheStandardUnchanged)
+{
+    m_workspace.m_standardPrjPath = kStandard;
+    const float scores[TM_CATEGORY_COUNT] = {12.5f, 30.0f, 7.25f, 20.0f, 0.0f, 2.0f};
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
+        m_workspace.m_categoryScores[k] = scores[k];
+    m_workspace.RebuildStandardProject();
+    m_workspace.m_standardProject->m_genInfoItem.FindValue(L"地下室层数")->m_selected = true;
+    m_workspace.m_standardProject->m_layerInfoItem.FindValue(L"结构层1的层高")->m_selected = true;
+    const std::wstring file = m_dir.WFile(L"导出.xml");
+    ASSERT_TRUE(m_workspace.WriteScoringStandard(file));
+    const std::string first = ReadBytes(Utf8(file));
+
+    const int loads = m_workspace.m_loads[kStandard];
+    ASSERT_TRUE(m_workspace.ReadScoringStandard(file));
+    EXPECT_EQ(m_workspace.m_loads[kStandard], loads + 1);  // reloaded
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
+        EXPECT_EQ(m_workspace.m_categoryScores[k], scores[k]);
+        EXPECT_EQ(m_workspace.m_standardProject->GetItem(k).m_fullScore, scores[k]);
+    }
+    EXPECT_TRUE(Selected(0, L"地下室层数"));
+    EXPECT_FALSE(Selected(0, L"结构形式"));
+    EXPECT_TRUE(Selected(1, L"结构层1的层高"));
+    ASSERT_TRUE(m_workspace.WriteScoringStandard(file));
+    EXPECT_EQ(ReadBytes(Utf8(file)), first);
+}
