@@ -1,17 +1,45 @@
 // tmscore-cli: the batch command line of TmScore.
+//
+// Looks the command up among the registered ones (each command is a file of
+// its own, see CliCommand.h) and runs it; messages that the libraries show
+// while it runs go to stderr as "caption: text" lines.
 #include <cstdio>
-#include <cstring>
+#include <string>
+#include <vector>
 
-#include "tools/TmString.h"
+#include "cli/CliCommand.h"
+#include "cli/TerminalMessages.h"
+
+namespace {
+
+void PrintCommandList()
+{
+    fprintf(stderr, "usage: tmscore-cli COMMAND [ARGUMENTS]\n\ncommands:\n");
+    for (const CCliCommand& command : CCliCommandRegistry::All())
+        fprintf(stderr, "  %s %s\n      %s\n", command.name, command.usage, command.summary);
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2 || strcmp(argv[1], "--help") == 0) {
-        fprintf(stderr, "usage: tmscore-cli COMMAND ...\n");
-        return 2;
+    if (argc < 2) {
+        PrintCommandList();
+        return TM_CLI_USAGE;
     }
-    std::string text;
-    TMTOOLS::String::DecodeUnicode(0, TMTOOLS::String::stringFormat(L"%s: the grading pipeline is not there yet", L"tmscore-cli"), text);
-    fprintf(stderr, "%s\n", text.c_str());
-    return 2;
+    const std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintCommandList();
+        return TM_CLI_USAGE;
+    }
+    const CCliCommand* command = CCliCommandRegistry::Find(name);
+    if (!command) {
+        fprintf(stderr, "tmscore-cli: unknown command '%s'\n", name.c_str());
+        PrintCommandList();
+        return TM_CLI_USAGE;
+    }
+
+    CTerminalMessages::Install();
+    std::vector<std::string> args(argv + 2, argv + argc);
+    return command->run(args);
 }

@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target tmscore-cli
-echo "tmscore-cli is built; the grading pipeline is not there yet." >&2
+echo "tmscore-cli is built; grading arrives later. Meanwhile: build/bin/tmscore-cli values samples/standard/frame.prj prints a project's values as JSON." >&2
