@@ -6,7 +6,8 @@
 
 #include "tools/TmToolsApi.h"
 
-enum EOSnapType {
+// Any int value is a kind (those not listed are unknown to the manager).
+enum EOSnapType : int {
     kOSnapEndPoint = 0,
     kOSnapMidPoint = 1,
     kOSnapCenter = 2,

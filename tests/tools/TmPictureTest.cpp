@@ -11,7 +11,7 @@ using namespace TMTOOLS::OS;
 namespace {
 
 const std::uint32_t kRed = 0xFFFF0000u, kGreen = 0xFF00FF00u, kBlue = 0xFF0000FFu;
-const std::uint32_t kMagenta = 0xFFFF00FFu, kGrey = 0xFF808080u;
+const std::uint32_t kOrange = 0xFFFF8000u, kGrey = 0xFF808080u;
 
 void AddResource(CTmResourceModule& module, unsigned id, const wchar_t* type, const std::string& bytes)
 {
@@ -27,16 +27,16 @@ void ExpectNearColour(std::uint32_t actual, std::uint32_t expected, int toleranc
     }
 }
 
-// A 2 x 2 source: magenta (the transparent colour) and red on top, green
-// and magenta below.
+// A 2 x 2 source: orange (the transparent colour) and red on top, green
+// and orange below.
 CTmBitmap MakeSource()
 {
     CTmBitmap source;
     source.Create(2, 2);
-    source.SetPixel(0, 0, kMagenta);
+    source.SetPixel(0, 0, kOrange);
     source.SetPixel(1, 0, kRed);
     source.SetPixel(0, 1, kGreen);
-    source.SetPixel(1, 1, kMagenta & 0x80FFFFFFu);  // alpha plays no part in the match
+    source.SetPixel(1, 1, kOrange & 0x80FFFFFFu);  // alpha plays no part in the match
     return source;
 }
 
@@ -110,7 +110,7 @@ TEST(TmPicture, TransparentBltStretchesAndLeavesTransparentPixels)
 {
     CTmBitmap destination;
     ASSERT_TRUE(destination.Create(6, 6, kGrey));
-    ASSERT_TRUE(TransparentBltU(destination, 1, 1, 4, 4, MakeSource(), 0, 0, 2, 2, TMTOOLS::TmRGB(255, 0, 255)));
+    ASSERT_TRUE(TransparentBltU(destination, 1, 1, 4, 4, MakeSource(), 0, 0, 2, 2, TMTOOLS::TmRGB(255, 128, 0)));
     ExpectPixels(destination, {"......",
                                "...RR.",
                                "...RR.",
@@ -124,13 +124,13 @@ TEST(TmPicture, TransparentBltClipsToTheDestinationAndTheSource)
     CTmBitmap destination;
     ASSERT_TRUE(destination.Create(3, 3, kGrey));
     // Half off the destination's top-left corner.
-    ASSERT_TRUE(TransparentBltU(destination, -1, -1, 4, 4, MakeSource(), 0, 0, 2, 2, TMTOOLS::TmRGB(255, 0, 255)));
+    ASSERT_TRUE(TransparentBltU(destination, -1, -1, 4, 4, MakeSource(), 0, 0, 2, 2, TMTOOLS::TmRGB(255, 128, 0)));
     ExpectPixels(destination, {".RR", "G..", "G.."});
 
     // A source rectangle reaching past the source image: nothing to draw
-    // there. Its left column is the source's right one (red, magenta).
+    // there. Its left column is the source's right one (red, orange).
     destination.Fill(kGrey);
-    ASSERT_TRUE(TransparentBltU(destination, 0, 0, 3, 3, MakeSource(), 1, 0, 3, 3, TMTOOLS::TmRGB(255, 0, 255)));
+    ASSERT_TRUE(TransparentBltU(destination, 0, 0, 3, 3, MakeSource(), 1, 0, 3, 3, TMTOOLS::TmRGB(255, 128, 0)));
     ExpectPixels(destination, {"R..", "...", "..."});
 }
 
@@ -139,11 +139,11 @@ TEST(TmPicture, TransparentBltShrinksByNearestNeighbour)
     CTmBitmap source;
     ASSERT_TRUE(source.Create(4, 4, kBlue));
     source.SetPixel(1, 1, kRed);
-    source.SetPixel(3, 3, kMagenta);
+    source.SetPixel(3, 3, kOrange);
     source.SetPixel(0, 0, kGreen);  // never sampled
     CTmBitmap destination;
     ASSERT_TRUE(destination.Create(2, 2, kGrey));
-    ASSERT_TRUE(TransparentBltU(destination, 0, 0, 2, 2, source, 0, 0, 4, 4, TMTOOLS::TmRGB(255, 0, 255)));
+    ASSERT_TRUE(TransparentBltU(destination, 0, 0, 2, 2, source, 0, 0, 4, 4, TMTOOLS::TmRGB(255, 128, 0)));
     ExpectPixels(destination, {"RB", "B."});
 }
 
@@ -152,7 +152,7 @@ TEST(TmPicture, TransparentBltRefusesEmptyAndHugeRectangles)
     CTmBitmap destination;
     ASSERT_TRUE(destination.Create(2, 2, kGrey));
     const CTmBitmap source = MakeSource();
-    const COLORREF key = TMTOOLS::TmRGB(255, 0, 255);
+    const COLORREF key = TMTOOLS::TmRGB(255, 128, 0);
     EXPECT_FALSE(TransparentBltU(destination, 0, 0, 0, 2, source, 0, 0, 2, 2, key));
     EXPECT_FALSE(TransparentBltU(destination, 0, 0, 2, -1, source, 0, 0, 2, 2, key));
     EXPECT_FALSE(TransparentBltU(destination, 0, 0, 2, 2, source, 0, 0, 0, 2, key));
