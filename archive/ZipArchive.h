@@ -95,7 +95,9 @@ ZipResult ZipExtractEntry(ZipHandle handle, int index, const wchar_t* destPath);
 // Writes entry index below folder, at the path its name gives: creates the
 // missing folders (a directory entry: its own folder), refuses names that
 // are absolute, carry a drive letter or climb with "..", never follows or
-// creates a link below folder. folder itself must exist.
+// creates a link below folder. folder itself must exist; a relative one is
+// taken from the current folder at opening time, one with a ".." component
+// is refused.
 ZipResult ZipExtractEntryUnder(ZipHandle handle, int index, const wchar_t* folder);
 
 // True when name (as ZipEntry gives it) stays below the folder it is

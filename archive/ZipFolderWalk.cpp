@@ -49,11 +49,9 @@ int CZipFolderWalk::CreateFile(const std::wstring& name, mode_t mode)
         return -1;
     std::string native = TMTOOLS::OS::NativePath(name);
     // Replacing rather than truncating: a link (symbolic or hard) of that
-    // name goes away instead of carrying the data elsewhere. A folder of
-    // that name stays and makes the creation fail.
-    if (unlinkat(m_fd, native.c_str(), 0) != 0 && errno != ENOENT) {
-        if (errno != EISDIR && errno != EPERM)
-            return -1;
-    }
+    // name goes away instead of carrying the data elsewhere, and a FIFO or
+    // device cannot block or swallow the write. A folder of that name stays
+    // and makes the creation fail.
+    unlinkat(m_fd, native.c_str(), 0);
     return openat(m_fd, native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
 }
