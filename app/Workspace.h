@@ -123,8 +123,9 @@ public:
     void ImportScoringStandard();  // 183
     void ExportScoringStandard();  // 184
     void ComputeAndShow();  // 187
-    void ExportSummaryWorkbook();  // 188
-    void GenerateReports();  // 189
+    // 188 and 189 also tell whether they wrote (the command line needs it).
+    bool ExportSummaryWorkbook();  // 188
+    bool GenerateReports();  // 189
     // Runs ComputeScores and, when it succeeds, writes the totals into the
     // project list; no message of its own. True when computed.
     bool ComputeAndFillTotals();

@@ -4,14 +4,12 @@
 // (185, 186) are in WorkspaceImport.cpp.
 #include "app/AppWindowLayer.h"
 #include "app/Workspace.h"
-
+#include "scoring/ProjectWorkbook.h"
 #include "scoring/ScoreComputation.h"
 #include "tools/TmMessage.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
 #include "xls/XlsWorkbook.h"
-
-#include <cstdio>
 
 using TMTOOLS::String::stringFormat;
 
@@ -100,17 +98,18 @@ void CWorkspace::ComputeAndShow()
     TMTOOLS::OS::TmShowMessage(L"计算完毕!", L"提示");
 }
 
-void CWorkspace::GenerateReports()
+bool CWorkspace::GenerateReports()
 {
     m_window.BeginWaitCursor();
     if (!ComputeScores(m_standardProject.get(), m_studentProjects, &m_window)) {
         m_window.EndWaitCursor();
-        return;
+        return false;
     }
     for (const std::unique_ptr<CScoringProject>& student : m_studentProjects)
-        (void)student;  // the per-project workbook is written here once its writer is in
+        WriteProjectWorkbook(*m_standardProject, *student);
     m_window.EndWaitCursor();
     TMTOOLS::OS::TmShowMessage(L"导出完成，导出数据在各个工程所在文件夹", L"提示");
+    return true;
 }
 
 bool CWorkspace::WriteSummaryWorkbook(const std::wstring& path)
@@ -130,7 +129,7 @@ bool CWorkspace::WriteSummaryWorkbook(const std::wstring& path)
     return workbook.WriteToFile(TMTOOLS::OS::NativePath(path));
 }
 
-void CWorkspace::ExportSummaryWorkbook()
+bool CWorkspace::ExportSummaryWorkbook()
 {
     CFileDialogRequest request;
     request.m_filter = L"*.xls|*.xls|All Files (*.*)|*.*||";
@@ -138,10 +137,12 @@ void CWorkspace::ExportSummaryWorkbook()
     request.m_bufferSize = kPathBuffer;
     std::wstring chosen;
     if (!m_window.ShowSaveFileDialog(request, chosen))
-        return;
+        return false;
     const std::wstring path = WithExtension(chosen, L".xls");
     // The workbook writer replaces the file only once the new one is
     // complete, so the old file is not deleted beforehand.
-    if (WriteSummaryWorkbook(path))
-        TMTOOLS::OS::TmShowMessage(stringFormat(L"导出 %s 成功", path.c_str()).c_str(), L"提示");
+    if (!WriteSummaryWorkbook(path))
+        return false;
+    TMTOOLS::OS::TmShowMessage(stringFormat(L"导出 %s 成功", path.c_str()).c_str(), L"提示");
+    return true;
 }

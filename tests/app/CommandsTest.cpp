@@ -100,7 +100,7 @@ TEST_F(Commands, ComputeAndReportStopOnTheirPreconditions)
     EXPECT_EQ(m_window.m_projectGrid.GetItemText(1, 3), L"");
 }
 
-TEST_F(Commands, DISABLED_TheReportWritesEveryStudentsWorkbookBesideItsFolderAndReplacesItTheSecondTime)
+TEST_F(Commands, TheReportWritesEveryStudentsWorkbookBesideItsFolderAndReplacesItTheSecondTime)
 {
     AddStudents({m_zhang, m_li});
     const std::wstring zhangBook = m_dir.WFile(L"exam/张三.xls");

@@ -1,0 +1,228 @@
+// tmscore-cli grade --standard FILE [--summary OUT.xls] [--report]
+//                   [--overwrite] [--jobs N] [--json] INPUT...
+//
+// The whole grading run of the desktop program in one command: reads the
+// scoring standard as start-up reads config.xml; adds each INPUT in order,
+// a .zip archive as "添加学生工程" adds it (unpacked into the folder named
+// after it beside it; --overwrite answers Yes to "工程 %s 已存在，要覆盖吗？",
+// otherwise No), a .prj file as it is; loads every student (N at a time
+// with --jobs); computes as "计算得分" does; with --report writes every
+// student's workbook as "生成评分报告" does and with --summary the summary
+// workbook as "导出评分结果" does.
+//
+// stdout: one line per student (number, folder name, status, total as
+// "%.2f"), or with --json:
+//   {"standard": {"project": "...", "loaded": true, "valueScores": [six]},
+//    "students": [{"project": "...", "loaded": true, "status": "读入成功",
+//                  "categories": [{"category": "总信息", "score": 10}, ...],
+//                  "total": 85.3333359, "totalText": "85.33"}, ...]}
+// Scores are "%.9g" of the 32-bit float, which reads back as the same float.
+// Other tools read this output: keep its form stable.
+//
+// Exit status 0 when the grading ran (and the workbooks asked for were
+// written), 1 when it could not run or a workbook failed, 2 for a bad
+// command line.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/Workspace.h"
+#include "cli/CliArguments.h"
+#include "cli/CliCommand.h"
+#include "cli/JsonWriter.h"
+#include "cli/TerminalWindowLayer.h"
+#include "scoring/ScoreComputation.h"
+#include "tools/TmString.h"
+
+using TMTOOLS::String::stringFormat;
+
+namespace {
+
+const int kMaxJobs = 64;
+
+int Usage(const std::string& problem)
+{
+    if (!problem.empty())
+        fprintf(stderr, "tmscore-cli grade: %s\n", problem.c_str());
+    CCliCommandRegistry::PrintUsage(*CCliCommandRegistry::Find("grade"));
+    return TM_CLI_USAGE;
+}
+
+std::string Utf8(const std::wstring& text)
+{
+    std::string narrow;
+    TMTOOLS::String::DecodeUnicode(0, text, narrow);
+    return narrow;
+}
+
+std::string Number(float value)
+{
+    char buffer[64];
+    snprintf(buffer, sizeof buffer, "%.9g", (double)value);
+    return buffer;
+}
+
+// Columns of a terminal taken by text: CJK and full-width characters two.
+int DisplayWidth(const std::wstring& text)
+{
+    int width = 0;
+    for (wchar_t c : text)
+        width += (c >= 0x1100 && (c <= 0x115f || (c >= 0x2e80 && c <= 0xa4cf) || (c >= 0xac00 && c <= 0xd7a3) ||
+                                  (c >= 0xf900 && c <= 0xfaff) || (c >= 0xfe30 && c <= 0xfe4f) ||
+                                  (c >= 0xff00 && c <= 0xff60) || (c >= 0xffe0 && c <= 0xffe6) || c >= 0x20000))
+                     ? 2
+                     : 1;
+    return width;
+}
+
+std::wstring Padded(const std::wstring& text, int width)
+{
+    int pad = width - DisplayWidth(text);
+    return pad > 0 ? text + std::wstring(pad, L' ') : text;
+}
+
+std::wstring FolderName(const CScoringProject& project)
+{
+    size_t slash = project.m_folder.rfind(L'/');
+    return slash == std::wstring::npos ? project.m_folder : project.m_folder.substr(slash + 1);
+}
+
+void PrintTable(const CWorkspace& workspace, CGridLayer& grid)
+{
+    int nameWidth = DisplayWidth(L"工程");
+    for (const auto& student : workspace.m_studentProjects)
+        nameWidth = std::max(nameWidth, DisplayWidth(FolderName(*student)));
+    std::wstring out = stringFormat(L"%4s  %s  %s  %8s\n", L"#", Padded(L"工程", nameWidth).c_str(),
+                                    Padded(L"状态", 12).c_str(), L"总分");
+    for (size_t i = 0; i < workspace.m_studentProjects.size(); ++i) {
+        const CScoringProject& student = *workspace.m_studentProjects[i];
+        out += stringFormat(L"%4d  %s  %s  %8s\n", (int)i + 1, Padded(FolderName(student), nameWidth).c_str(),
+                            Padded(student.GetLoadStatusText(), 12).c_str(),
+                            grid.GetItemText((int)i + 1, 3).c_str());
+    }
+    std::string text = Utf8(out);
+    fwrite(text.data(), 1, text.size(), stdout);
+}
+
+void PrintJson(const CWorkspace& workspace, CGridLayer& grid)
+{
+    const CScoringProject& standard = *workspace.m_standardProject;
+    std::string out = "{\"standard\": {\"project\": " + CJsonWriter::Quote(standard.m_prjPath) +
+                      ", \"loaded\": " + (workspace.m_standardLoaded ? "true" : "false") + ", \"valueScores\": [";
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
+        out += (k ? ", " : "") + Number(standard.GetItem(k).GetValueScore());
+    out += "]},\n \"students\": [";
+    for (size_t i = 0; i < workspace.m_studentProjects.size(); ++i) {
+        const CScoringProject& student = *workspace.m_studentProjects[i];
+        const bool loaded = i < workspace.m_studentLoaded.size() && workspace.m_studentLoaded[i];
+        out += i ? ",\n  " : "\n  ";
+        out += "{\"project\": " + CJsonWriter::Quote(student.m_prjPath) + ", \"loaded\": " +
+               (loaded ? "true" : "false") + ", \"status\": " + CJsonWriter::Quote(student.GetLoadStatusText()) +
+               ", \"categories\": [";
+        for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
+            out += k ? ", " : "";
+            out += "{\"category\": " + CJsonWriter::Quote(GetCategoryName(k)) +
+                   ", \"score\": " + Number(student.GetItem(k).m_score) + "}";
+        }
+        out += "], \"total\": " + Number(ProjectTotal(student)) +
+               ", \"totalText\": " + CJsonWriter::Quote(grid.GetItemText((int)i + 1, 3)) + "}";
+    }
+    out += workspace.m_studentProjects.empty() ? "]}\n" : "\n ]}\n";
+    fwrite(out.data(), 1, out.size(), stdout);
+}
+
+int RunGrade(const std::vector<std::string>& args)
+{
+    CCliArguments arguments;
+    if (!arguments.Parse(args, {"--standard", "--summary", "--jobs"}, {"--report", "--overwrite", "--json"}))
+        return Usage(arguments.m_error);
+    if (!arguments.Has("--standard") || arguments.Value("--standard").empty())
+        return Usage("name the scoring standard with --standard FILE");
+    if (arguments.m_operands.empty())
+        return Usage("name at least one student archive (.zip) or project (.prj)");
+    for (const std::string& input : arguments.m_operands) {
+        if (!CCliArguments::HasExtension(input, ".zip") && !CCliArguments::HasExtension(input, ".prj"))
+            return Usage("'" + input + "' is neither a .zip archive nor a .prj project");
+    }
+    int jobs = 1;
+    if (arguments.Has("--jobs")) {
+        const std::string text = arguments.Value("--jobs");
+        char* end = nullptr;
+        long value = strtol(text.c_str(), &end, 10);
+        if (text.empty() || *end != 0 || value < 1 || value > kMaxJobs)
+            return Usage("--jobs takes a number from 1 to " + std::to_string(kMaxJobs));
+        jobs = (int)value;
+    }
+    if (arguments.Has("--summary") && arguments.Value("--summary").empty())
+        return Usage("the summary file name is empty");
+
+    const std::string standardFile = arguments.Value("--standard");
+    struct stat st;
+    if (stat(standardFile.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || access(standardFile.c_str(), R_OK) != 0) {
+        fprintf(stderr, "tmscore-cli grade: cannot read the scoring standard %s\n", standardFile.c_str());
+        return TM_CLI_FAILED;
+    }
+
+    CTerminalWindowLayer window;
+    window.m_answerYes = arguments.Has("--overwrite");
+    CWorkspace workspace(window);
+    workspace.SetupGrids();
+    workspace.m_loadJobs = jobs;
+    if (!workspace.ReadScoringStandard(CCliArguments::AbsolutePath(standardFile))) {
+        fprintf(stderr, "tmscore-cli grade: %s is not a scoring-standard file\n", standardFile.c_str());
+        return TM_CLI_FAILED;
+    }
+
+    // The inputs in command-line order: archives as "添加学生工程" takes
+    // them, projects as they are.
+    const int count = (int)arguments.m_operands.size();
+    for (int i = 0; i < count; ++i) {
+        const std::string& input = arguments.m_operands[i];
+        const std::wstring path = CCliArguments::AbsolutePath(input);
+        if (CCliArguments::HasExtension(input, ".prj")) {
+            workspace.m_studentPaths.push_back(path);
+        } else {
+            workspace.ExtractProjectArchive(path.substr(0, path.rfind(L'/')), path);
+            std::wstring project = CWorkspace::FindProjectFile(CWorkspace::ArchiveDestination(path));
+            if (project.empty())
+                fprintf(stderr, "tmscore-cli grade: %s gives no project (no .prj file at its top level)\n",
+                        input.c_str());
+            else
+                workspace.m_studentPaths.push_back(project);
+        }
+        window.ShowProgress(L"解压学生工程", i + 1, count);
+    }
+    workspace.RebuildStudentProjects();
+
+    if (!workspace.ComputeAndFillTotals())
+        return TM_CLI_FAILED;  // ComputeScores has said why
+    bool written = true;
+    if (arguments.Has("--report"))
+        written = workspace.GenerateReports() && written;
+    if (arguments.Has("--summary")) {
+        window.m_savePath = CCliArguments::AbsolutePath(arguments.Value("--summary"));
+        if (!workspace.ExportSummaryWorkbook()) {
+            fprintf(stderr, "tmscore-cli grade: cannot write the summary %s\n", arguments.Value("--summary").c_str());
+            written = false;
+        }
+    }
+
+    if (arguments.Has("--json"))
+        PrintJson(workspace, window.GetProjectGrid());
+    else
+        PrintTable(workspace, window.GetProjectGrid());
+    fflush(stdout);
+    return written ? TM_CLI_OK : TM_CLI_FAILED;
+}
+
+const CCliCommandRegistration kRegistration({
+    "grade",
+    "--standard FILE [--summary OUT.xls] [--report] [--overwrite] [--jobs N] [--json] INPUT...",
+    "grade student archives (.zip) and projects (.prj) against a scoring standard",
+    &RunGrade,
+});
+
+}  // namespace
