@@ -2,6 +2,7 @@
 #include "xls/SharedStringTable.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "xls/ByteOrder.h"
 
@@ -14,12 +15,6 @@ const uint32_t kMinRoomToCut = 12;  // below this a string moves to the next rec
 const uint8_t kFlagsNarrow = 0x00;
 const uint8_t kFlagsWide = 0x01;
 
-void AppendUtf16(std::vector<uint8_t>& out, uint32_t unit)
-{
-    out.push_back((uint8_t)unit);
-    out.push_back((uint8_t)(unit >> 8));
-}
-
 }  // namespace
 
 SharedStringTable::SharedStringTable() : Record(0x00FC), m_total(0)
@@ -31,62 +26,83 @@ void SharedStringTable::Clear()
     m_total = 0;
     m_strings.clear();
     m_characters.clear();
-    m_narrowIndex.clear();
-    m_wideIndex.clear();
+    m_slots.clear();
     m_data.clear();
     m_splits.clear();
 }
 
 uint32_t SharedStringTable::AddWide(const std::wstring& text)
 {
-    ++m_total;
-    auto found = m_wideIndex.find(text);
-    if (found != m_wideIndex.end())
-        return found->second;
-
-    std::vector<uint8_t> utf16;
-    utf16.reserve(text.size() * 2);
+    m_scratch.resize(std::min<size_t>(text.size() * 4, kMaxTextUnits * 2));
+    uint8_t* out = m_scratch.data();
+    size_t units = 0;
     for (wchar_t ch : text) {
         uint32_t c = (uint32_t)ch;
         if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
             c = 0xFFFD;
-        uint32_t units = c >= 0x10000 ? 2 : 1;
-        if (utf16.size() / 2 + units > kMaxTextUnits)
-            break;
-        if (units == 2) {
+        if (c >= 0x10000) {
+            if (units + 2 > kMaxTextUnits)
+                break;
             c -= 0x10000;
-            AppendUtf16(utf16, 0xD800 + (c >> 10));
-            AppendUtf16(utf16, 0xDC00 + (c & 0x3FF));
+            XlsBytes::Put16(out + 2 * units, (uint16_t)(0xD800 + (c >> 10)));
+            XlsBytes::Put16(out + 2 * units + 2, (uint16_t)(0xDC00 + (c & 0x3FF)));
+            units += 2;
         } else {
-            AppendUtf16(utf16, c);
+            if (units + 1 > kMaxTextUnits)
+                break;
+            XlsBytes::Put16(out + 2 * units, (uint16_t)c);
+            units += 1;
         }
     }
-    uint32_t index = AddString(utf16.data(), (uint32_t)utf16.size(), true);
-    m_wideIndex.emplace(text, index);
-    return index;
+    return Intern(m_scratch.data(), (uint32_t)(units * 2), true);
 }
 
 uint32_t SharedStringTable::AddNarrow(const std::string& text)
 {
-    ++m_total;
-    auto found = m_narrowIndex.find(text);
-    if (found != m_narrowIndex.end())
-        return found->second;
     uint32_t bytes = (uint32_t)std::min<size_t>(text.size(), kMaxTextUnits);
-    uint32_t index = AddString((const uint8_t*)text.data(), bytes, false);
-    m_narrowIndex.emplace(text, index);
-    return index;
+    return Intern((const uint8_t*)text.data(), bytes, false);
 }
 
-uint32_t SharedStringTable::AddString(const uint8_t* characters, uint32_t bytes, bool wide)
+uint32_t SharedStringTable::Intern(const uint8_t* characters, uint32_t bytes, bool wide)
 {
+    ++m_total;
+    // FNV-1a over the stored bytes, the width mixed in.
+    uint32_t hash = wide ? 0x811C9DC5u ^ 0x5A5A5A5Au : 0x811C9DC5u;
+    for (uint32_t i = 0; i < bytes; ++i)
+        hash = (hash ^ characters[i]) * 0x01000193u;
+    if (m_strings.size() * 2 >= m_slots.size())
+        GrowSlots();
+    const size_t mask = m_slots.size() - 1;
+    size_t slot = hash & mask;
+    while (m_slots[slot] != 0) {
+        const CString& s = m_strings[m_slots[slot] - 1];
+        if (s.hash == hash && s.wide == wide && s.bytes == bytes &&
+            (bytes == 0 || memcmp(m_characters.data() + s.offset, characters, bytes) == 0))
+            return m_slots[slot] - 1;
+        slot = (slot + 1) & mask;
+    }
     CString entry;
     entry.offset = m_characters.size();
     entry.bytes = bytes;
+    entry.hash = hash;
     entry.wide = wide;
     m_characters.insert(m_characters.end(), characters, characters + bytes);
     m_strings.push_back(entry);
+    m_slots[slot] = (uint32_t)m_strings.size();
     return (uint32_t)m_strings.size() - 1;
+}
+
+void SharedStringTable::GrowSlots()
+{
+    size_t size = m_slots.empty() ? 1024 : m_slots.size() * 2;
+    m_slots.assign(size, 0);
+    const size_t mask = size - 1;
+    for (size_t i = 0; i < m_strings.size(); ++i) {
+        size_t slot = m_strings[i].hash & mask;
+        while (m_slots[slot] != 0)
+            slot = (slot + 1) & mask;
+        m_slots[slot] = (uint32_t)i + 1;
+    }
 }
 
 void SharedStringTable::Layout()

@@ -10,7 +10,6 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "xls/BiffRecord.h"
@@ -44,16 +43,22 @@ private:
     struct CString {
         size_t offset;   // into m_characters
         uint32_t bytes;  // character bytes
+        uint32_t hash;
         bool wide;
     };
 
-    uint32_t AddString(const uint8_t* characters, uint32_t bytes, bool wide);
+    // Index of the text, entered first when new.
+    uint32_t Intern(const uint8_t* characters, uint32_t bytes, bool wide);
+    void GrowSlots();
 
     uint32_t m_total;
     std::vector<CString> m_strings;
     std::vector<uint8_t> m_characters;  // all strings' characters, as stored
-    std::unordered_map<std::string, uint32_t> m_narrowIndex;
-    std::unordered_map<std::wstring, uint32_t> m_wideIndex;
+    // The dictionary: open addressing over the strings, index + 1 per slot
+    // (0 = empty); one table serves both widths, the width being part of
+    // the key.
+    std::vector<uint32_t> m_slots;
+    std::vector<uint8_t> m_scratch;  // the UTF-16 form of the text being added
 };
 
 }  // namespace BiffXls
