@@ -2,6 +2,7 @@
 // through a temporary file.
 #include "xls/XlsWorkbook.h"
 
+#include <errno.h>
 #include <fcntl.h>
 #include <sys/random.h>
 #include <unistd.h>

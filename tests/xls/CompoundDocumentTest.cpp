@@ -294,6 +294,28 @@ TEST_F(CompoundDocumentTest, ShorterContentCutsSectorsOutAndRenumbersTheRest)
     ExpectReadBack(path, L"Second", second);
 }
 
+TEST_F(CompoundDocumentTest, RewrittenSmallStreamsReuseAndGiveBackMiniSectors)
+{
+    std::string path = m_dir.File("mini.xls");
+    ASSERT_EQ(CompoundDocument::kSuccess, m_doc.Create(tmtest::Wide(path)));
+    ASSERT_EQ(CompoundDocument::kSuccess, m_doc.CreateStream(L"A"));
+    ASSERT_EQ(CompoundDocument::kSuccess, m_doc.CreateStream(L"B"));
+    std::string a = Pattern(3000, 1);
+    std::string b = Pattern(700, 2);
+    ASSERT_EQ(CompoundDocument::kSuccess, m_doc.WriteStream(L"A", a.data(), a.size()));
+    ASSERT_EQ(CompoundDocument::kSuccess, m_doc.WriteStream(L"B", b.data(), b.size()));
+    std::string shorter = Pattern(100, 3);
+    ASSERT_EQ(CompoundDocument::kSuccess, m_doc.WriteStream(L"A", shorter.data(), shorter.size()));
+    // B grows into the mini sectors A gave back: the container keeps its size.
+    std::string longer = Pattern(3500, 4);
+    ASSERT_EQ(CompoundDocument::kSuccess, m_doc.WriteStream(L"B", longer.data(), longer.size()));
+    ASSERT_EQ(CompoundDocument::kSuccess, m_doc.Close());
+    std::string file = tmtest::FileBytes(path);
+    EXPECT_EQ(512u * 8, Le32(file, DirEntryAt(file, 0) + 120));
+    ExpectReadBack(path, L"A", shorter);
+    ExpectReadBack(path, L"B", longer);
+}
+
 TEST_F(CompoundDocumentTest, StreamChangingClassGivesUpItsOldSectors)
 {
     std::string path = m_dir.File("class.xls");

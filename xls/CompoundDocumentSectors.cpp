@@ -1,0 +1,284 @@
+// Compound document writer: allocating sectors and mini sectors, growing the
+// FAT, cutting released sectors out of the file, and writing the header,
+// allocation tables and directory.
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "xls/ByteOrder.h"
+#include "xls/CompoundDocument.h"
+#include "xls/CompoundDocumentFormat.h"
+
+using namespace CompoundFormat;
+
+// Takes the lowest free FAT entry, growing the FAT by a sector when none is
+// left; the new sector ends its chain.
+uint32_t CompoundDocument::AllocateSector()
+{
+    uint32_t sector = m_freeHint;
+    while (sector < m_fat.size() && m_fat[sector] != kFree)
+        ++sector;
+    if (sector >= m_fat.size()) {
+        AddFatSector();
+        sector = m_freeHint;
+        while (m_fat[sector] != kFree)
+            ++sector;
+    }
+    m_fat[sector] = kEndOfChain;
+    m_freeHint = sector + 1;
+    m_sectorCount = std::max(m_sectorCount, sector + 1);
+    return sector;
+}
+
+// Called when every FAT entry is in use, so the file ends exactly where the
+// FAT ends: the new FAT sector takes the next sector number, and the 128
+// entries it brings cover it (and an index sector, when one is needed).
+void CompoundDocument::AddFatSector()
+{
+    uint32_t sector = (uint32_t)m_fat.size();
+    m_fat.resize(m_fat.size() + kEntriesPerSector, kFree);
+    m_fat[sector] = kFatSector;
+    m_fatSectors.push_back(sector);
+    m_sectorCount = std::max(m_sectorCount, sector + 1);
+    if (m_fatSectors.size() > kHeaderFatSlots + kIndexSlotsPerSector * m_fatIndexSectors.size()) {
+        uint32_t index = sector + 1;
+        m_fat[index] = kFatIndexSector;
+        m_fatIndexSectors.push_back(index);
+        m_sectorCount = std::max(m_sectorCount, index + 1);
+    }
+}
+
+uint32_t CompoundDocument::AllocateMiniSector()
+{
+    uint32_t mini = 0;
+    while (mini < m_miniFat.size() && m_miniFat[mini] != kFree)
+        ++mini;
+    if (mini >= m_miniFat.size()) {
+        AppendToChain(m_miniFatSectors, AllocateSector());
+        m_miniFat.resize(m_miniFat.size() + kEntriesPerSector, kFree);
+    }
+    m_miniFat[mini] = kEndOfChain;
+    const uint32_t perSector = kSectorSize / kMiniSectorSize;
+    while (m_miniContainer.size() * perSector <= mini)
+        AppendToChain(m_miniContainer, AllocateSector());
+    return mini;
+}
+
+void CompoundDocument::AppendToChain(std::vector<uint32_t>& chain, uint32_t sector)
+{
+    if (!chain.empty())
+        m_fat[chain.back()] = sector;
+    m_fat[sector] = kEndOfChain;
+    chain.push_back(sector);
+}
+
+std::vector<uint32_t> CompoundDocument::Chain(uint32_t start) const
+{
+    std::vector<uint32_t> chain;
+    for (uint32_t s = start; s < m_fat.size() && chain.size() < m_fat.size(); s = m_fat[s])
+        chain.push_back(s);
+    return chain;
+}
+
+std::vector<uint32_t> CompoundDocument::MiniChain(uint32_t start) const
+{
+    std::vector<uint32_t> chain;
+    for (uint32_t s = start; s < m_miniFat.size() && chain.size() < m_miniFat.size(); s = m_miniFat[s])
+        chain.push_back(s);
+    return chain;
+}
+
+// Cuts the given sectors out of the file: the sectors after each one move
+// down, and every stored sector number beyond a removed sector drops by the
+// number of removed sectors before it. The FAT keeps its length; its freed
+// entries collect at the end.
+bool CompoundDocument::RemoveSectors(std::vector<uint32_t> sectors)
+{
+    std::sort(sectors.begin(), sectors.end());
+    sectors.erase(std::unique(sectors.begin(), sectors.end()), sectors.end());
+    while (!sectors.empty() && sectors.back() >= m_sectorCount)
+        sectors.pop_back();
+    if (sectors.empty())
+        return true;
+
+    std::vector<uint32_t> renumbered(m_sectorCount, kFree);
+    uint32_t removedBefore = 0;
+    size_t next = 0;
+    for (uint32_t s = 0; s < m_sectorCount; ++s) {
+        if (next < sectors.size() && sectors[next] == s) {
+            ++removedBefore;
+            ++next;
+        } else {
+            renumbered[s] = s - removedBefore;
+        }
+    }
+
+    // Move the kept sectors down, in runs, lowest first.
+    std::vector<uint8_t> buffer;
+    const uint32_t runLimit = 128;
+    for (uint32_t s = sectors.front() + 1; s < m_sectorCount;) {
+        if (renumbered[s] == kFree) {
+            ++s;
+            continue;
+        }
+        uint32_t count = 1;
+        while (s + count < m_sectorCount && count < runLimit && renumbered[s + count] != kFree)
+            ++count;
+        buffer.assign((size_t)count * kSectorSize, 0);
+        if (fseeko(m_file, (off_t)SectorOffset(s), SEEK_SET) != 0)
+            return false;
+        fread(buffer.data(), 1, buffer.size(), m_file);  // a short read leaves zeros: never-written sectors
+        if (ferror(m_file))
+            return false;
+        if (!WriteAt(SectorOffset(renumbered[s]), buffer.data(), buffer.size()))
+            return false;
+        s += count;
+    }
+
+    auto renumber = [&renumbered, this](uint32_t& sector) {
+        if (sector < kLastRegular && sector < m_sectorCount)
+            sector = renumbered[sector];
+    };
+    std::vector<uint32_t> fat(m_fat.size(), kFree);
+    for (uint32_t s = 0; s < m_sectorCount; ++s) {
+        if (renumbered[s] == kFree)
+            continue;
+        uint32_t value = m_fat[s];
+        renumber(value);
+        fat[renumbered[s]] = value;
+    }
+    m_fat.swap(fat);
+    for (std::vector<uint32_t>* list :
+         {&m_fatSectors, &m_fatIndexSectors, &m_miniFatSectors, &m_directorySectors, &m_miniContainer}) {
+        for (uint32_t& sector : *list)
+            renumber(sector);
+    }
+    for (CDirEntry& entry : m_entries) {
+        if (entry.type == kTypeStream && entry.size >= kMiniStreamCutoff && entry.start != kEndOfChain)
+            renumber(entry.start);
+    }
+    m_sectorCount -= (uint32_t)sectors.size();
+    m_freeHint = std::min(m_freeHint, sectors.front());
+    return true;
+}
+
+bool CompoundDocument::WriteAt(uint64_t offset, const void* data, size_t size)
+{
+    if (fseeko(m_file, (off_t)offset, SEEK_SET) != 0)
+        return false;
+    return fwrite(data, 1, size, m_file) == size;
+}
+
+// Writes length bytes into the chain's sectors, runs of consecutive
+// sectors at a time; the last sector is padded with zeros.
+bool CompoundDocument::WriteSectors(const std::vector<uint32_t>& sectors, const uint8_t* data, uint32_t length)
+{
+    size_t i = 0;
+    while (i < sectors.size()) {
+        size_t run = 1;
+        while (i + run < sectors.size() && sectors[i + run] == sectors[i] + run)
+            ++run;
+        uint64_t offset = (uint64_t)i * kSectorSize;
+        uint64_t bytes = std::min<uint64_t>(run * kSectorSize, length - offset);
+        if (!WriteAt(SectorOffset(sectors[i]), data + offset, (size_t)bytes))
+            return false;
+        uint64_t padding = run * kSectorSize - bytes;
+        if (padding > 0) {
+            static const uint8_t zeros[kSectorSize] = {};
+            if (fwrite(zeros, 1, (size_t)padding, m_file) != padding)
+                return false;
+        }
+        i += run;
+    }
+    return true;
+}
+
+// Writes the header, FAT, FAT-index, mini-FAT and directory sectors and
+// sets the file's length to its sectors.
+bool CompoundDocument::Save()
+{
+    using namespace XlsBytes;
+    uint8_t sector[kSectorSize];
+
+    memset(sector, 0, sizeof sector);
+    static const uint8_t signature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
+    memcpy(sector, signature, sizeof signature);
+    Put16(sector + 24, 0x003B);
+    Put16(sector + 26, 3);
+    Put16(sector + 28, 0xFFFE);
+    Put16(sector + 30, 9);
+    Put16(sector + 32, 6);
+    Put32(sector + 40, 0);
+    Put32(sector + 44, (uint32_t)m_fatSectors.size());
+    Put32(sector + 48, m_directorySectors.front());
+    Put32(sector + 52, 0);
+    Put32(sector + 56, kMiniStreamCutoff);
+    Put32(sector + 60, m_miniFatSectors.empty() ? kEndOfChain : m_miniFatSectors.front());
+    Put32(sector + 64, (uint32_t)m_miniFatSectors.size());
+    Put32(sector + 68, m_fatIndexSectors.empty() ? kEndOfChain : m_fatIndexSectors.front());
+    Put32(sector + 72, (uint32_t)m_fatIndexSectors.size());
+    for (uint32_t i = 0; i < kHeaderFatSlots; ++i)
+        Put32(sector + 76 + 4 * i, i < m_fatSectors.size() ? m_fatSectors[i] : kFree);
+    if (!WriteAt(0, sector, sizeof sector))
+        return false;
+
+    for (size_t k = 0; k < m_fatSectors.size(); ++k) {
+        for (uint32_t i = 0; i < kEntriesPerSector; ++i)
+            Put32(sector + 4 * i, m_fat[k * kEntriesPerSector + i]);
+        if (!WriteAt(SectorOffset(m_fatSectors[k]), sector, sizeof sector))
+            return false;
+    }
+    for (size_t k = 0; k < m_fatIndexSectors.size(); ++k) {
+        for (uint32_t i = 0; i < kIndexSlotsPerSector; ++i) {
+            size_t slot = kHeaderFatSlots + k * kIndexSlotsPerSector + i;
+            Put32(sector + 4 * i, slot < m_fatSectors.size() ? m_fatSectors[slot] : kFree);
+        }
+        Put32(sector + 4 * kIndexSlotsPerSector,
+              k + 1 < m_fatIndexSectors.size() ? m_fatIndexSectors[k + 1] : kEndOfChain);
+        if (!WriteAt(SectorOffset(m_fatIndexSectors[k]), sector, sizeof sector))
+            return false;
+    }
+    for (size_t k = 0; k < m_miniFatSectors.size(); ++k) {
+        for (uint32_t i = 0; i < kEntriesPerSector; ++i)
+            Put32(sector + 4 * i, m_miniFat[k * kEntriesPerSector + i]);
+        if (!WriteAt(SectorOffset(m_miniFatSectors[k]), sector, sizeof sector))
+            return false;
+    }
+
+    // The root names the mini stream's container: its first sector and
+    // its whole length.
+    m_entries[0].start = m_miniContainer.empty() ? kEndOfChain : m_miniContainer.front();
+    m_entries[0].size = (uint32_t)m_miniContainer.size() * kSectorSize;
+    const uint32_t perSector = kSectorSize / kDirEntrySize;
+    for (size_t k = 0; k < m_directorySectors.size(); ++k) {
+        memset(sector, 0, sizeof sector);
+        for (uint32_t i = 0; i < perSector; ++i) {
+            uint8_t* p = sector + i * kDirEntrySize;
+            size_t index = k * perSector + i;
+            if (index >= m_entries.size()) {
+                Put32(p + 68, kFree);
+                Put32(p + 72, kFree);
+                Put32(p + 76, kFree);
+                continue;
+            }
+            const CDirEntry& e = m_entries[index];
+            for (size_t c = 0; c < e.name.size(); ++c)
+                Put16(p + 2 * c, e.name[c]);
+            Put16(p + 64, (uint16_t)((e.name.size() + 1) * 2));
+            Put8(p + 66, e.type);
+            Put8(p + 67, e.colour);
+            Put32(p + 68, e.left);
+            Put32(p + 72, e.right);
+            Put32(p + 76, e.child);
+            Put32(p + 116, e.start);
+            Put32(p + 120, e.size);
+        }
+        if (!WriteAt(SectorOffset(m_directorySectors[k]), sector, sizeof sector))
+            return false;
+    }
+    if (fflush(m_file) != 0)
+        return false;
+    return ftruncate(fileno(m_file), (off_t)SectorOffset(m_sectorCount)) == 0;
+}
