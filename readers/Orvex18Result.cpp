@@ -101,9 +101,11 @@ bool CORVEX18Result::ReadResults(const std::wstring& prjPath)
     const std::wstring basePath = prjPath.substr(0, prjPath.size() - 4);
 
     ReadTotalWeight(basePath);
-    ReadModesAndPeriods(basePath);
-    ReadFirstStoreyForces(basePath, 4, m_baseShearX, m_baseShearY);
-    ReadFirstStoreyForces(basePath, 5, m_overturnMomentX, m_overturnMomentY);
+    // A period file without its mass participation sums is not read on.
+    if (ReadModesAndPeriods(basePath)) {
+        ReadFirstStoreyForces(basePath, 4, m_baseShearX, m_baseShearY);
+        ReadFirstStoreyForces(basePath, 5, m_overturnMomentX, m_overturnMomentY);
+    }
     ReadShearWeightRatios(basePath);
     ReadDrifts(basePath);
     ReadEccentricRatios(basePath);
@@ -139,17 +141,18 @@ void CORVEX18Result::ReadTotalWeight(const std::wstring& basePath)
 }
 
 // Step 2, first pass: mass participation sums and the periods of the first
-// three modes, from the last mode table of the file.
-void CORVEX18Result::ReadModesAndPeriods(const std::wstring& basePath)
+// three modes, from the last mode table of the file. False when the file,
+// the mass table or its sum line is missing: the file's step ends there.
+bool CORVEX18Result::ReadModesAndPeriods(const std::wstring& basePath)
 {
     CCalcResultFile file;
     if (!file.Open(stringFormat(kPeriodFile, basePath.c_str())))
-        return;
+        return false;
     if (!file.Find(L"折减前振动周期(秒)、振型参与质量"))
-        return;
+        return false;
     std::wstring line;
     if (!file.FindLine(kTotalMark, line))
-        return;
+        return false;
     CResultRow sums(CCalcResultFile::StripLineEnd(line.substr(line.find(kTotalMark) + wcslen(kTotalMark))));
     if (sums.m_count >= 2) {
         // Printed in percent; the record keeps fractions.
@@ -184,6 +187,7 @@ void CORVEX18Result::ReadModesAndPeriods(const std::wstring& basePath)
         }
         found = file.Find(kModeTable);
     }
+    return true;
 }
 
 // Step 2, second and third passes: the number in column of the first-storey

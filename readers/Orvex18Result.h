@@ -49,7 +49,7 @@ public:
 
 private:
     void ReadTotalWeight(const std::wstring& basePath);
-    void ReadModesAndPeriods(const std::wstring& basePath);
+    bool ReadModesAndPeriods(const std::wstring& basePath);
     void ReadFirstStoreyForces(const std::wstring& basePath, int column, float& valueX, float& valueY);
     void ReadShearWeightRatios(const std::wstring& basePath);
     void ReadDrifts(const std::wstring& basePath);

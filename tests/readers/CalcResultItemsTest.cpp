@@ -210,6 +210,8 @@ TEST_F(CalcResultItemsTest, WeakStoreysAreListedInTheOrderFoundEachOnce)
 TEST_F(CalcResultItemsTest, TheBasementStoreyCountOfTheGeneralItemChoosesTheFirstStorey)
 {
     Write(L"_周期和地震作用.txt",
+          L"        折减前振动周期(秒)、振型参与质量\n"
+          L" 合计:                  95.60            96.20\n"
           L"                 地震反应谱分析结果\n"
           L"                 地震反应谱分析结果\n"
           L"  0.0度方向..\n"

@@ -158,13 +158,15 @@ TEST_F(Orvex18ResultTest, TotalWeightWithoutGeometryHeadingIsNotRead)
 
 // ---------------------------------------------------------------- step 2
 
-const wchar_t kPeriodHead[] =
-    L" 目录: 地震反应谱分析结果\n"
+// The mass participation table; without its sum line nothing else of the
+// file is read.
+const std::wstring kMassTable =
     L"        折减前振动周期(秒)、振型参与质量\n"
     L" 振型号    周期(s)   X向参与质量(%)   Y向参与质量(%)\n"
     L"     1     0.9123       85.20            0.01\n"
     L" 合计:                  95.60            96.20\n"
     L"\n";
+const std::wstring kPeriodHead = L" 目录: 地震反应谱分析结果\n" + kMassTable;
 
 std::wstring ModeBlock(double p1, double p2, double p3)
 {
@@ -232,20 +234,10 @@ TEST_F(Orvex18ResultTest, AModeTableCutOffByTheEndOfTheFileSetsNoMorePeriods)
     EXPECT_EQ(r.m_period3, 0.7f);
 }
 
-TEST_F(Orvex18ResultTest, WithoutTheMassSumLineNothingOfTheFileIsRead)
-{
-    Write(kPeriods,
-          L"        折减前振动周期(秒)、振型参与质量\n"
-          L"     1     0.9123       85.20            0.01\n" +
-              ModeBlock(0.9, 0.8, 0.7));
-    CORVEX18Result r = Read();
-    EXPECT_EQ(r.m_massRatioX, 0.0f);
-    EXPECT_EQ(r.m_period1, 0.0f);
-}
 
 std::wstring SpectrumFile(const std::wstring& rowsX, const std::wstring& rowsY)
 {
-    return std::wstring(L" 目录: 地震反应谱分析结果\n") + L"\n" + L"                 地震反应谱分析结果\n" +
+    return kPeriodHead + L"                 地震反应谱分析结果\n" +
            L"  0.0度方向..\n" + L" 层号  塔号     Fx(kN)     Vx(kN)    Mx(kN.m)  Static Fx(kN)\n" + rowsX +
            L"\n" + L"  90.0度方向..\n" + L" 层号  塔号     Fy(kN)     Vy(kN)    My(kN.m)  Static Fy(kN)\n" +
            rowsY + L"\n";
@@ -310,9 +302,24 @@ TEST_F(Orvex18ResultTest, WithTwoRestrainedBasementStoreysStoreyThreeIsTheFirstS
     EXPECT_EQ(r.m_overturnMomentY, 1330.0f);
 }
 
+TEST_F(Orvex18ResultTest, WithoutTheMassSumLineNothingOfThePeriodFileIsRead)
+{
+    std::wstring text = SpectrumFile(L"     1     1     290.30    1120.90     8261.40     300.00\n",
+                                     L"     1     1     280.00    1100.00     8100.00     290.00\n") +
+                        ModeBlock(0.9, 0.8, 0.7);
+    Write(kPeriods, text);
+    ASSERT_EQ(Read().m_baseShearX, 1120.9f);
+    Write(kPeriods, TMTOOLS::String::ReplaceAll(text, L"合计:", L"总计:"));
+    CORVEX18Result r = Read();
+    EXPECT_EQ(r.m_massRatioX, 0.0f);
+    EXPECT_EQ(r.m_period1, 0.0f);
+    EXPECT_EQ(r.m_baseShearX, 0.0f);
+    EXPECT_EQ(r.m_overturnMomentY, 0.0f);
+}
+
 TEST_F(Orvex18ResultTest, ShearNeedsTheSecondMentionOfTheSpectrumHeading)
 {
-    Write(kPeriods, L"                 地震反应谱分析结果\n"
+    Write(kPeriods, kMassTable + L"                 地震反应谱分析结果\n"
                     L"  0.0度方向..\n"
                     L" 层号\n"
                     L"     1     1     290.30    1120.90     8261.40     300.00\n"
