@@ -2,6 +2,9 @@
 // masonry building, a 45-storey tower and a file of an older version.
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 #include "readers/ProjectModelReader.h"
 #include "scoring/ScoringProject.h"
 #include "tests/readers/PrjFixture.h"
@@ -18,13 +21,18 @@ std::string DataFile(const char* name)
     return std::string(TM_READERS_TEST_DATA) + "/" + name;
 }
 
-// Reads a data file as the load does: the model, then the per-storey values.
-bool Load(const char* name, CScoringProject& project)
+// Reads a file as the load does: the model, then the per-storey values.
+bool LoadPath(const std::string& path, CScoringProject& project)
 {
-    if (!tmtest::ReadPrjFile(DataFile(name), project))
+    if (!tmtest::ReadPrjFile(path, project))
         return false;
     CreateFloorValues(project, project.m_genInfoItem.m_floorCount);
     return true;
+}
+
+bool Load(const char* name, CScoringProject& project)
+{
+    return LoadPath(DataFile(name), project);
 }
 
 std::wstring General(const CScoringProject& project, const wchar_t* name)
@@ -122,4 +130,48 @@ TEST(DataFiles, OlderVersionGivesOnlyTheStoreyCountAmongTheGeneralValues)
     EXPECT_EQ(General(project, L"结构计算总层数"), L"5");
     EXPECT_EQ(Storeys(project, L"结构层%d的墙柱砼等级", 1, 5), L"30|30|30|30|30");
     EXPECT_EQ(project.m_loadCaseNames, (std::vector<std::wstring>{L"消防荷载"}));
+}
+
+// Every value of a project as one text, for comparing two reads.
+std::wstring AllValues(const CScoringProject& project)
+{
+    std::wstring all;
+    for (const CScoringItem* item : {(const CScoringItem*)&project.m_genInfoItem,
+                                     (const CScoringItem*)&project.m_layerInfoItem}) {
+        for (const std::unique_ptr<CTmData>& value : item->GetValues())
+            all += value->m_name + L"=" + value->GetValueText() + L";";
+    }
+    return all;
+}
+
+TEST(DataFiles, ReadsOnSeveralThreadsAtOnceGiveWhatOneThreadGives)
+{
+    // Four complete files and one cut short, whose reads meet its end.
+    tmtest::CTempDir dir;
+    const std::string frame = tmtest::ReadBytes(DataFile("frame12.prj"));
+    tmtest::WriteBytes(dir.File("cut.prj"), frame.substr(0, frame.size() / 2));
+    const std::string names[] = {DataFile("frame12.prj"), DataFile("masonry6.prj"), DataFile("tower45.prj"),
+                                 DataFile("old-version.prj"), dir.File("cut.prj")};
+    const int files = 5;
+    std::vector<std::wstring> expected;
+    for (const std::string& name : names) {
+        CScoringProject project;
+        ASSERT_TRUE(LoadPath(name, project));
+        expected.push_back(AllValues(project));
+    }
+    std::vector<int> mismatches(4, 0);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&, t] {
+            for (int round = 0; round < 25; ++round) {
+                const int file = (t + round) % files;
+                CScoringProject project;
+                if (!LoadPath(names[file], project) || AllValues(project) != expected[file])
+                    ++mismatches[t];
+            }
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    EXPECT_EQ(mismatches, (std::vector<int>{0, 0, 0, 0}));
 }
