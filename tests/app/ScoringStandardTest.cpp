@@ -75,6 +75,7 @@ TEST_F(ScoringStandard, AValueWhoseNameIsNoXmlNameIsLeftOutSoTheFileStaysReadabl
     m_workspace.m_tables[kStandard] = [](CScoringProject& project) {
         AddIntValue(project, TM_CATEGORY_GEN_INFO, L"周期 (T1)", 1);
         AddIntValue(project, TM_CATEGORY_GEN_INFO, L"结构形式", 2);
+        AddIntValue(project, TM_CATEGORY_GEN_INFO, L"首层剪重比_X向_％", 3);
     };
     m_workspace.m_standardPrjPath = kStandard;
     m_workspace.m_categoryScores[2] = 7.0f;
@@ -87,6 +88,7 @@ TEST_F(ScoringStandard, AValueWhoseNameIsNoXmlNameIsLeftOutSoTheFileStaysReadabl
     EXPECT_TRUE(m_workspace.ReadScoringStandard(m_workspace.m_configPath));
     EXPECT_EQ(m_workspace.m_categoryScores[2], 7.0f);
     EXPECT_TRUE(Selected(0, L"结构形式"));
+    EXPECT_TRUE(Selected(0, L"首层剪重比_X向_％"));  // full-width signs are letters to the parser
     EXPECT_FALSE(Selected(0, L"周期 (T1)"));
 }
 
