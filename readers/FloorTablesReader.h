@@ -41,9 +41,10 @@ private:
     bool ReadOptimization();
     bool ReadLoadCases();
     void EnsureFireLoad();
-    // Reads lineCount integer lines of perLine values (real lines when
-    // reals is true) into the first entries of table, per line from its
-    // place in the table; stops at the end of the file.
+    // Reads entries values laid out perLine to a line (integer lines, or
+    // real lines when reals is true) into table, each value at its place;
+    // values beyond the table are read and dropped. Stops at the end of the
+    // file.
     template <typename T>
     bool ReadPerStoreyLines(std::vector<T>& table, int32_t entries, int perLine, bool reals);
     template <typename Run, typename MakeRun>

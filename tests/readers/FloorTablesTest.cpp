@@ -123,14 +123,6 @@ TEST(FloorValues, AreMadeInEightPassesOverAllStoreys)
     EXPECT_FALSE(height->m_relative);
 }
 
-TEST(FloorValues, NoStoreysGiveNoValues)
-{
-    CScoringProject project;
-    CreateFloorValues(project, 0);
-    CreateFloorValues(project, -4);
-    EXPECT_TRUE(project.m_layerInfoItem.m_values.empty());
-}
-
 TEST(FloorTables, PerStoreyModeTakesHeightsFromTheStoreyTablesNotTheRuns)
 {
     CScoringProject project;
@@ -290,15 +282,6 @@ TEST(LoadCases, ListWithAFireLoadIsLeftAsItIs)
     ASSERT_TRUE(ReadWithFloorValues(fixture, project));
     EXPECT_EQ(project.m_loadCaseNames, (std::vector<std::wstring>{L"恒荷载", L"消防"}));
     EXPECT_EQ(project.m_loadCaseCodes, (std::vector<int8_t>{1, 13}));
-}
-
-TEST(LoadCases, WithoutCodeFiveTheFireLoadGoesLast)
-{
-    CScoringProject project;
-    CPrjFixture fixture(3);
-    fixture.m_loadCases = {L"1", L"恒荷载", L"恒", L"1"};
-    ASSERT_TRUE(ReadWithFloorValues(fixture, project));
-    EXPECT_EQ(project.m_loadCaseNames, (std::vector<std::wstring>{L"恒荷载", L"消防荷载"}));
 }
 
 TEST(LoadCases, OlderHeaderReadsNoListButStillAddsTheFireLoad)

@@ -452,16 +452,6 @@ TEST(OrvexGeneralInfo, ShortAdjustmentAndMaterialLinesTakeTheirDefaults)
     EXPECT_EQ(Text(project, L"墙箍筋强度"), L"210");
 }
 
-TEST(OrvexGeneralInfo, NineteenthMaterialValueIsNotRead)
-{
-    CScoringProject project;
-    CPrjFixture fixture;
-    fixture.m_orvex.m_material = {L"材料信息",
-                                  L"25 360 270 400 300 435 210 78 1 2 0.85 20 25 15 18 1e-05 1.2e-05 400 300"};
-    Read(fixture, project);
-    EXPECT_EQ(Text(project, L"墙箍筋强度"), L"210");
-}
-
 TEST(OrvexGeneralInfo, TimeHistorySectionGivesItsValuesAndWaveNames)
 {
     CScoringProject project;
@@ -479,16 +469,6 @@ TEST(OrvexGeneralInfo, TimeHistorySectionGivesItsValuesAndWaveNames)
     EXPECT_EQ(waves->GetValueText(), L"TH1TG035,人工波 RH2");
     // The walk went on after the two names.
     EXPECT_EQ(project.m_loadCaseNames.size(), 5u);
-}
-
-TEST(OrvexGeneralInfo, NoTimeHistorySectionLeavesTheNextLineToTheWalk)
-{
-    CScoringProject project;
-    bool read = false;
-    Read(CPrjFixture(), project, &read);
-    EXPECT_TRUE(read);
-    EXPECT_EQ(Text(project, L"主分量峰值加速度值"), L"<none>");
-    EXPECT_EQ(Text(project, L"计算时程分析采用的地震波"), L"<none>");
 }
 
 TEST(KeldaGeneralInfo, BlockIsReadWithItsOptionalLinesAndDiscarded)

@@ -67,20 +67,6 @@ TEST(PrjLineReader, NextLineContainsDoesNotConsumeTheLine)
     EXPECT_TRUE(line.TitleLine(L"调整信息"));
 }
 
-TEST(PrjLineReader, FieldsTheLineLacksTakeTheFallback)
-{
-    COpenedText text(L"2.9999 -0.5\n");
-    CPrjLineReader line(text.File(), text.Reader());
-    ASSERT_TRUE(line.RealLine(5));
-    EXPECT_EQ(line.Count(), 2);
-    EXPECT_EQ(line.Int(0), 3);
-    EXPECT_EQ(line.Int(1), 0);
-    EXPECT_EQ(line.IntSigned(1), 0);
-    EXPECT_EQ(line.Int(2, 7), 7);
-    EXPECT_EQ(line.Real(5, 2.5f), 2.5f);
-    EXPECT_EQ(line.Real(-1, 1.0f), 1.0f);
-}
-
 TEST(ProjectModel, KeywordLinesAreMatchedWithoutRegardToCase)
 {
     CScoringProject project;
