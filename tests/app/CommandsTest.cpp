@@ -17,10 +17,12 @@ std::string ReadSheet(const std::wstring& path)
     std::string script = "import sys, xlrd\n"
                          "s = xlrd.open_workbook(sys.argv[1]).sheet_by_name('Sheet1')\n"
                          "print('\\n'.join('|'.join(str(c.value) for c in s.row(r)) for r in range(s.nrows)))\n";
-    WriteBytes("/tmp/tmscore-read-sheet.py", script);
+    CTempDir scratch;
+    WriteBytes(scratch.File("read-sheet.py"), script);
     int status = 0;
-    std::string out = RunOutput(std::string(TM_DEBIAN_PYTHON) + " /tmp/tmscore-read-sheet.py '" + Utf8(path) + "'",
-                                &status);
+    std::string out =
+        RunOutput(std::string(TM_DEBIAN_PYTHON) + " '" + scratch.File("read-sheet.py") + "' '" + Utf8(path) + "'",
+                  &status);
     EXPECT_EQ(status, 0) << Utf8(path);
     while (!out.empty() && out.back() == '\n')
         out.pop_back();
