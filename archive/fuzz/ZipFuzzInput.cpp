@@ -43,16 +43,28 @@ std::wstring Wide(const std::string& text)
     return wide;
 }
 
-// A scratch folder for the whole process, under TMPDIR.
+std::string g_scratch;
+
+void RemoveScratch()
+{
+    std::error_code ec;
+    std::filesystem::remove_all(g_scratch, ec);
+}
+
+// A scratch folder for the whole process, under TMPDIR, removed at exit.
 const std::string& ScratchFolder()
 {
-    static std::string folder = [] {
+    static bool made = [] {
         const char* base = getenv("TMPDIR");
         std::string pattern = std::string(base && *base ? base : "/tmp") + "/tmzip-fuzz-XXXXXX";
-        char* made = mkdtemp(&pattern[0]);
-        return std::string(made ? made : "");
+        if (!mkdtemp(&pattern[0]))
+            return false;
+        g_scratch = pattern;
+        atexit(RemoveScratch);
+        return true;
     }();
-    return folder;
+    (void)made;
+    return g_scratch;
 }
 
 void EmptyFolder(const std::string& folder)
