@@ -2,7 +2,7 @@
 // student-project import does it, against `unzip -q -o` on the same
 // archives in the same run.
 //
-//   zip_extract_bench [scratch folder] [archive count] [rounds]
+//   zip_extract_bench [scratch folder] [archive count] [rounds] [sample archives]
 //
 // The scratch folder (default /tmp/tmscore-zip-bench) receives generated
 // sample-class-like archives the first time (Info-ZIP zip over generated
@@ -10,6 +10,8 @@
 // file, a few hundred KB per archive) and the extracted trees. Each round
 // extracts every archive with the library and with unzip into fresh
 // folders; the best and the median round of each side are reported.
+// Given a folder of sample archives (samples/archives), a second class of
+// the same count is made by copying them round-robin and measured too.
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -156,33 +158,19 @@ double Median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// Extracts every archive of the class with the library and with unzip,
+// rounds times, and prints the times and their ratio.
+void Measure(const std::string& archives, const std::vector<std::string>& names, const std::string& scratch,
+             int rounds)
 {
-    std::string scratch = argc > 1 ? argv[1] : "/tmp/tmscore-zip-bench";
-    int count = argc > 2 ? atoi(argv[2]) : 500;
-    int rounds = argc > 3 ? atoi(argv[3]) : 3;
-    std::string archives = scratch + "/archives";
-    double t0 = Now();
-    if (!GenerateClass(archives, count)) {
-        fprintf(stderr, "cannot generate the archives in %s\n", archives.c_str());
-        return 1;
-    }
-    double generated = Now() - t0;
-    std::vector<std::string> names;
     long long bytes = 0;
-    for (int i = 0; i < count; ++i) {
-        char name[64];
-        snprintf(name, sizeof name, "student%03d", i + 1);
-        names.push_back(name);
+    for (const std::string& name : names) {
         struct stat st;
-        stat((archives + "/" + name + ".zip").c_str(), &st);
-        bytes += st.st_size;
+        if (stat((archives + "/" + name + ".zip").c_str(), &st) == 0)
+            bytes += st.st_size;
     }
-    printf("%d archives, %.1f MB in all (%.0f KB each), generation %.1f s\n", count, (double)bytes / 1e6,
-           (double)bytes / count / 1024.0, generated);
-
+    printf("%zu archives from %s, %.1f MB in all (%.0f KB each)\n", names.size(), archives.c_str(),
+           (double)bytes / 1e6, (double)bytes / (double)names.size() / 1024.0);
     std::vector<double> ours, theirs;
     double spawnCost = 0;
     for (int round = 0; round < rounds; ++round) {
@@ -211,16 +199,74 @@ int main(int argc, char** argv)
         for (size_t i = 0; i < names.size(); ++i)
             Spawn({"true"});
         spawnCost = std::max(spawnCost, Now() - start);
-        printf("round %d: library %.3f s, unzip %.3f s\n", round + 1, ours.back(), theirs.back());
+        printf("  round %d: library %.3f s, unzip %.3f s\n", round + 1, ours.back(), theirs.back());
     }
     if (Shell("diff -r '" + scratch + "/ours' '" + scratch + "/unzip' >/dev/null") != 0)
-        printf("extracted trees differ!\n");
+        printf("  extracted trees differ!\n");
     double bestOurs = *std::min_element(ours.begin(), ours.end());
     double bestTheirs = *std::min_element(theirs.begin(), theirs.end());
-    printf("best: library %.3f s, unzip %.3f s, ratio %.3f\n", bestOurs, bestTheirs, bestOurs / bestTheirs);
-    printf("median: library %.3f s, unzip %.3f s, ratio %.3f\n", Median(ours), Median(theirs),
+    printf("  best: library %.3f s, unzip %.3f s, ratio %.3f\n", bestOurs, bestTheirs, bestOurs / bestTheirs);
+    printf("  median: library %.3f s, unzip %.3f s, ratio %.3f\n", Median(ours), Median(theirs),
            Median(ours) / Median(theirs));
-    printf("starting %zu programs costs %.3f s; unzip without it: ratio %.3f\n", names.size(), spawnCost,
+    printf("  starting %zu programs costs %.3f s; against unzip without it: ratio %.3f\n", names.size(), spawnCost,
            bestOurs / std::max(1e-9, bestTheirs - spawnCost));
+}
+
+std::vector<std::string> ClassNames(int count)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i) {
+        char name[64];
+        snprintf(name, sizeof name, "student%03d", i + 1);
+        names.push_back(name);
+    }
+    return names;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::string scratch = argc > 1 ? argv[1] : "/tmp/tmscore-zip-bench";
+    int count = argc > 2 ? atoi(argv[2]) : 500;
+    int rounds = argc > 3 ? atoi(argv[3]) : 3;
+    std::string samples = argc > 4 ? argv[4] : "";
+    if (count <= 0 || rounds <= 0) {
+        fprintf(stderr, "usage: zip_extract_bench [scratch folder] [archive count] [rounds] [sample archives]\n");
+        return 2;
+    }
+    std::string archives = scratch + "/archives";
+    double t0 = Now();
+    if (!GenerateClass(archives, count)) {
+        fprintf(stderr, "cannot generate the archives in %s\n", archives.c_str());
+        return 1;
+    }
+    printf("generation %.1f s\n", Now() - t0);
+    std::vector<std::string> names = ClassNames(count);
+    Measure(archives, names, scratch, rounds);
+
+    if (!samples.empty()) {
+        std::string copies = scratch + "/sample-archives";
+        Shell("rm -rf '" + copies + "' && mkdir -p '" + copies + "'");
+        std::vector<std::string> found;
+        Shell("ls '" + samples + "'/*.zip > '" + copies + "/list.txt'");
+        FILE* list = fopen((copies + "/list.txt").c_str(), "r");
+        char line[4096];
+        while (list && fgets(line, sizeof line, list)) {
+            std::string path(line);
+            while (!path.empty() && path.back() == '\n')
+                path.pop_back();
+            found.push_back(path);
+        }
+        if (list)
+            fclose(list);
+        if (found.empty()) {
+            fprintf(stderr, "no archives in %s\n", samples.c_str());
+            return 1;
+        }
+        for (size_t i = 0; i < names.size(); ++i)
+            Shell("cp '" + found[i % found.size()] + "' '" + copies + "/" + names[i] + ".zip'");
+        Measure(copies, names, scratch, rounds);
+    }
     return 0;
 }
