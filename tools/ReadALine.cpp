@@ -15,6 +15,7 @@ namespace {
 
 const int kDefaultBufSize = 1000;
 const int kMaxIntegerToken = 11;
+thread_local wchar_t t_emptyText[1] = {0};
 
 // The runtime's _wtoi: leading white space, an optional sign, digits up to
 // the first code unit that does not continue the number; clamped on overflow.
@@ -138,14 +139,12 @@ CReadALine::ReadState CReadALine::ReadLine(FILE* stream)
 
 wchar_t* CReadALine::ReadAString(FILE* stream, int start, int end)
 {
-    // The empty text is the reader's own terminator (after the end of the
-    // file the buffer is empty; after a too-long line its last unit ends
-    // it), so readers on several threads share nothing.
-    ReadState state = ReadLine(stream);
-    if (state == kEndOfFile)
-        return m_buffer;
-    if (state == kLineTooLong)
-        return m_buffer + m_bufSize - 1;
+    if (ReadLine(stream) != kLineRead) {
+        // Callers tell this text from a line by its address. One per thread,
+        // so readers on several threads share nothing.
+        t_emptyText[0] = 0;
+        return t_emptyText;
+    }
     int len = (int)wcslen(m_buffer);
     if (end != -1 && end >= 0 && end < m_bufSize) {
         m_buffer[end] = 0;
