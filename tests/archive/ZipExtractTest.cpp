@@ -11,6 +11,7 @@
 #include "tests/archive/ZipBuilder.h"
 #include "tests/archive/ZipTestSupport.h"
 #include "tests/support/TestFiles.h"
+#include "tools/TmString.h"
 
 using namespace ziptest;
 
@@ -392,4 +393,22 @@ TEST_F(ZipExtract, ArchiveShrinkingUnderneathGivesWriteFailed)
     std::string out = Folder("out");
     EXPECT_EQ(ZipExtractEntryUnder(handle, 0, W(out).c_str()), ZipResult::WriteFailed);
     ZipClose(handle);
+}
+
+TEST_F(ZipExtract, GbkAndUtf8NamesBecomeUtf8FileNames)
+{
+    CZipBuilder builder;
+    CBuilderEntry gbk;
+    TMTOOLS::String::DecodeUnicode(936, L"张三\\结构信息.prj", gbk.name);
+    gbk.data = "gbk";
+    CBuilderEntry utf8;
+    utf8.name = "李四/周期.txt";
+    utf8.flags = 0x0800;
+    utf8.data = "utf8";
+    builder.Add(gbk);
+    builder.Add(utf8);
+    std::string out = Folder("out");
+    EXPECT_EQ(ExtractAll(Write("a.zip", builder.Build()), out), std::vector<ZipResult>(2, ZipResult::Ok));
+    EXPECT_EQ(tmtest::ReadBytes(out + "/张三/结构信息.prj"), "gbk");
+    EXPECT_EQ(tmtest::ReadBytes(out + "/李四/周期.txt"), "utf8");
 }
