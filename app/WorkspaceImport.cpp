@@ -31,16 +31,6 @@ bool IsRegularFile(const std::wstring& path)
     return lstat(TMTOOLS::OS::NativePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// Clears the read-only state of an unpacked file (owner write), leaving
-// its other bits and its times.
-void MakeWritable(const std::wstring& path)
-{
-    const std::string native = TMTOOLS::OS::NativePath(path);
-    struct stat st;
-    if (lstat(native.c_str(), &st) == 0 && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR))
-        chmod(native.c_str(), (st.st_mode & 07777) | S_IWUSR);
-}
-
 }  // namespace
 
 std::wstring CWorkspace::ArchiveDestination(const std::wstring& archivePath)
@@ -107,9 +97,10 @@ bool CWorkspace::ExtractProjectArchive(const std::wstring& folder, const std::ws
     ZipHandle archive = ZipOpenFile(archivePath.c_str());
     ZipEntry entry;
     for (int index = 0; ZipGetEntry(archive, index, &entry) == ZipResult::Ok; ++index) {
+        // Extracted files come out writable for their owner (the read-only
+        // attribute is cleared by the extraction itself, which never
+        // follows a link on the way).
         ZipExtractEntryUnder(archive, index, destination.c_str());
-        if (!(entry.m_attributes & kZipAttrDirectory) && ZipIsSafeEntryName(entry.m_name))
-            MakeWritable(destination + L"/" + entry.m_name);
     }
     ZipClose(archive);
     return true;
