@@ -264,21 +264,9 @@ bool COrvexGeneralInfo::ReadGeneral()
     const int strengthenedCount = m_line.IntPrime(18);
 
     std::vector<int32_t> transfer, weak, strengthened;
-    if (transferCount > 0) {
-        if (!m_line.IntegerLine(8))
-            return false;
-        transfer = m_line.Integers();
-    }
-    if (weakCount > 0) {
-        if (!m_line.IntegerLine(10))
-            return false;
-        weak = m_line.Integers();
-    }
-    if (strengthenedCount > 0) {
-        if (!m_line.IntegerLine(10))
-            return false;
-        strengthened = m_line.Integers();
-    }
+    if (!m_line.OptionalIntegerList(transferCount, 8, transfer) || !m_line.OptionalIntegerList(weakCount, 10, weak) ||
+        !m_line.OptionalIntegerList(strengthenedCount, 10, strengthened))
+        return false;
     m_item.AddValue(new CTmIntArrayData(L"转换层所在的结构层号", TM_GROUP_GENERAL, transfer));
     m_item.AddValue(new CTmIntArrayData(L"薄弱的结构层号", TM_GROUP_GENERAL, weak));
     m_item.AddValue(new CTmIntArrayData(L"加强层所在的结构层号", TM_GROUP_GENERAL, strengthened));
@@ -313,16 +301,9 @@ bool COrvexGeneralInfo::ReadEarthquake()
     m_item.AddValue(new CTmFloatArrayData(L"偶然偏心时质量偏心", TM_GROUP_EARTHQUAKE, eccentricities));
 
     std::vector<int32_t> whipStoreyNumbers, shearStoreyNumbers;
-    if (whipStoreys > 0) {
-        if (!m_line.IntegerLine(15))
-            return false;
-        whipStoreyNumbers = m_line.Integers();
-    }
-    if (shearSegments > 0) {
-        if (!m_line.IntegerLine(10))
-            return false;
-        shearStoreyNumbers = m_line.Integers();
-    }
+    if (!m_line.OptionalIntegerList(whipStoreys, 15, whipStoreyNumbers) ||
+        !m_line.OptionalIntegerList(shearSegments, 10, shearStoreyNumbers))
+        return false;
     m_item.AddValue(new CTmIntArrayData(L"顶部小塔楼考虑鞭梢效应的层号", TM_GROUP_EARTHQUAKE, whipStoreyNumbers));
     m_item.AddValue(new CTmIntArrayData(L"剪力调整Vo所在的层号", TM_GROUP_EARTHQUAKE, shearStoreyNumbers));
     return true;

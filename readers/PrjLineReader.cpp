@@ -42,6 +42,17 @@ bool CPrjLineReader::IntegerLine(int limit)
     return true;
 }
 
+bool CPrjLineReader::OptionalIntegerList(int count, int limit, std::vector<int32_t>& list)
+{
+    list.clear();
+    if (count <= 0)
+        return true;
+    if (!IntegerLine(limit))
+        return false;
+    list = Integers();
+    return true;
+}
+
 bool CPrjLineReader::SkipLine()
 {
     int unused = 0;

@@ -30,6 +30,10 @@ public:
     bool RealLine(int limit);
     // A line of at most limit integers (the tools reader's ReadIntegers).
     bool IntegerLine(int limit);
+    // The list line of a count read earlier: when count is positive, an
+    // integer line of at most limit numbers into list; otherwise no line is
+    // read and list stays empty. False when that line fails.
+    bool OptionalIntegerList(int count, int limit, std::vector<int32_t>& list);
     // A line read and discarded (ReadInteger with a count of 0). False only
     // for a line too long for the buffer.
     bool SkipLine();
