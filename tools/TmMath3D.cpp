@@ -41,6 +41,26 @@ void AppendFromPlane(const CTmLocalFrame& frame, const std::vector<CTm2DPoint>& 
         points.push_back(FromPlane(frame, q));
 }
 
+// Solves a problem posed in the plane of a circle: other is taken into the
+// circle's frame and refused when it lies off that plane; solve works in 2D
+// with the centre at the origin; its points are carried back.
+template <typename Solve>
+bool SolveInCirclePlane(const CTm3DPoint& centre, const CTm3DPoint& axis1, const CTm3DPoint& axis2,
+                        const CTm3DPoint& other, std::vector<CTm3DPoint>& points, Solve solve)
+{
+    points.clear();
+    CTmLocalFrame frame;
+    if (!MakeCircleFrame(centre, axis1, axis2, frame))
+        return false;
+    CTmVec3d local = frame.ToLocal(CTmVec3d(other));
+    if (std::fabs(local.z) > kGeomTolerance)
+        return false;
+    std::vector<CTm2DPoint> found;
+    bool met = solve(InPlane(local), found);
+    AppendFromPlane(frame, found, points);
+    return met;
+}
+
 // A point of the circle of the frame, at angle theta (radians).
 CTmVec3d PointAt(const CTmLocalFrame& frame, double radius, double theta)
 {
@@ -180,69 +200,41 @@ bool Intersection_3DCircleCircleInPlane(const CTm3DPoint& centre1, float radius1
                                         float radius2, const CTm3DPoint& axis1, const CTm3DPoint& axis2,
                                         std::vector<CTm3DPoint>& points)
 {
-    points.clear();
-    CTmLocalFrame frame;
-    if (!MakeCircleFrame(centre1, axis1, axis2, frame))
-        return false;
-    CTmVec3d c2 = frame.ToLocal(CTmVec3d(centre2));
-    if (std::fabs(c2.z) > kGeomTolerance)
-        return false;
-    std::vector<CTm2DPoint> local;
-    bool met = Intersection_2DCircleCircle(CTm2DPoint(0, 0), radius1, InPlane(c2), radius2, local);
-    AppendFromPlane(frame, local, points);
-    return met;
+    return SolveInCirclePlane(centre1, axis1, axis2, centre2, points,
+                              [&](const CTm2DPoint& c2, std::vector<CTm2DPoint>& local) {
+                                  return Intersection_2DCircleCircle(CTm2DPoint(0, 0), radius1, c2, radius2, local);
+                              });
 }
 
 bool Intersection_3DArcArcInPlane(const CTm3DPoint& centre1, float radius1, float startAngle1, float endAngle1,
                                   const CTm3DPoint& centre2, float radius2, float startAngle2, float endAngle2,
                                   const CTm3DPoint& axis1, const CTm3DPoint& axis2, std::vector<CTm3DPoint>& points)
 {
-    CTmLocalFrame frame;
-    if (!MakeCircleFrame(centre1, axis1, axis2, frame))
-        return false;
-    CTmVec3d c2 = frame.ToLocal(CTmVec3d(centre2));
-    if (std::fabs(c2.z) > kGeomTolerance)
-        return false;
     // Both arcs measure their angles from the same local x axis.
-    std::vector<CTm2DPoint> local;
-    if (!Intersection_2DArcArc(CTm2DPoint(0, 0), radius1, startAngle1, endAngle1, InPlane(c2), radius2,
-                               startAngle2, endAngle2, local))
-        return false;
-    AppendFromPlane(frame, local, points);
-    return !points.empty();
+    return SolveInCirclePlane(centre1, axis1, axis2, centre2, points,
+                              [&](const CTm2DPoint& c2, std::vector<CTm2DPoint>& local) {
+                                  return Intersection_2DArcArc(CTm2DPoint(0, 0), radius1, startAngle1, endAngle1, c2,
+                                                               radius2, startAngle2, endAngle2, local);
+                              });
 }
 
 bool GetTangencyPoints(const CTm3DPoint& point, const CTm3DPoint& centre, float radius, const CTm3DPoint& axis1,
                        const CTm3DPoint& axis2, std::vector<CTm3DPoint>& points)
 {
-    points.clear();
-    CTmLocalFrame frame;
-    if (!MakeCircleFrame(centre, axis1, axis2, frame))
-        return false;
-    CTmVec3d p = frame.ToLocal(CTmVec3d(point));
-    if (std::fabs(p.z) > kGeomTolerance)
-        return false;
-    std::vector<CTm2DPoint> local;
-    bool found = GetTangencyPoints(InPlane(p), CTm2DPoint(0, 0), radius, local);
-    AppendFromPlane(frame, local, points);
-    return found;
+    return SolveInCirclePlane(centre, axis1, axis2, point, points,
+                              [&](const CTm2DPoint& p, std::vector<CTm2DPoint>& local) {
+                                  return GetTangencyPoints(p, CTm2DPoint(0, 0), radius, local);
+                              });
 }
 
 bool GetTangencyPoints(const CTm3DPoint& point, const CTm3DPoint& centre, float radius, float startAngle,
                        float endAngle, const CTm3DPoint& axis1, const CTm3DPoint& axis2,
                        std::vector<CTm3DPoint>& points)
 {
-    points.clear();
-    CTmLocalFrame frame;
-    if (!MakeCircleFrame(centre, axis1, axis2, frame))
-        return false;
-    CTmVec3d p = frame.ToLocal(CTmVec3d(point));
-    if (std::fabs(p.z) > kGeomTolerance)
-        return false;
-    std::vector<CTm2DPoint> local;
-    bool found = GetTangencyPoints(InPlane(p), CTm2DPoint(0, 0), radius, startAngle, endAngle, local);
-    AppendFromPlane(frame, local, points);
-    return found;
+    return SolveInCirclePlane(centre, axis1, axis2, point, points,
+                              [&](const CTm2DPoint& p, std::vector<CTm2DPoint>& local) {
+                                  return GetTangencyPoints(p, CTm2DPoint(0, 0), radius, startAngle, endAngle, local);
+                              });
 }
 
 bool GetLineArcClosestPoint_Ext(const CTm3DPoint& linePoint1, const CTm3DPoint& linePoint2,
