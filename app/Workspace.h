@@ -101,6 +101,11 @@ public:
     // --- import and removal (WorkspaceImport.cpp)
 
     void ImportStudentProjects();      // 185
+    // What 185 does once archives are chosen, for files dropped on the
+    // window: at most TM_MAX_IMPORT_ARCHIVES archives are unpacked and
+    // added (AddArchives), the .prj files in projects are added as they
+    // are, the list is rebuilt and "导入完成!" shown.
+    void ImportStudentFiles(const std::vector<std::wstring>& archives, const std::vector<std::wstring>& projects);
     void RemoveStudentProjects();      // 186
     // Unpacks and adds archives as 185 does after its dialog: for each path
     // (one without "/" is skipped) ExtractProjectArchive, then the first

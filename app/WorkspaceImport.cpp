@@ -139,9 +139,14 @@ void CWorkspace::ImportStudentProjects()
     std::vector<std::wstring> chosen;
     if (!m_window.ShowOpenFileDialog(request, chosen))
         return;
+    ImportStudentFiles(chosen, std::vector<std::wstring>());
+}
 
+void CWorkspace::ImportStudentFiles(const std::vector<std::wstring>& archives,
+                                    const std::vector<std::wstring>& projects)
+{
     std::vector<std::wstring> taken;
-    for (const std::wstring& path : chosen) {
+    for (const std::wstring& path : archives) {
         if ((int)taken.size() + 1 > TM_MAX_IMPORT_ARCHIVES) {
             TMTOOLS::OS::TmShowMessage(stringFormat(L"最多只能同时选%d个文件", TM_MAX_IMPORT_ARCHIVES).c_str(),
                                        L"警告");
@@ -149,13 +154,14 @@ void CWorkspace::ImportStudentProjects()
         }
         taken.push_back(path);
     }
-    if (taken.empty()) {
+    if (taken.empty() && projects.empty()) {
         TMTOOLS::OS::TmShowMessage(L"没有选中工程压缩文件!", TM_PROGRAM_TITLE);
         return;
     }
 
     m_window.BeginWaitCursor();
     AddArchives(taken);
+    m_studentPaths.insert(m_studentPaths.end(), projects.begin(), projects.end());
     RebuildStudentProjects();
     m_window.EndWaitCursor();
     TMTOOLS::OS::TmShowMessage(L"导入完成!", TM_PROGRAM_TITLE);
