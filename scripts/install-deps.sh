@@ -8,7 +8,8 @@ PACKAGES=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev
   zlib1g-dev libtinyxml-dev
-  qt6-base-dev fonts-noto-cjk
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-noto-cjk
+  xvfb xauth
   python3 python3-xlrd python3-olefile python3-xlwt
   zip unzip
   clang libclang-rt-14-dev
