@@ -86,7 +86,6 @@ CMainFrame::CMainFrame(const std::wstring& programFolder)
     CAppLook::Apply(CAppLook::Stored());
     for (QAction* look : m_looks->actions())
         look->setChecked(look->data().toInt() == CAppLook::Stored());
-    RestoreLayout();
 
     TMTOOLS::OS::TmMessagePresenter previous = nullptr;
     TMTOOLS::OS::SetMessagePresenter(&CMainFrame::PresentToolsMessage, this, &previous, &m_previousContext);
@@ -101,6 +100,7 @@ CMainFrame::CMainFrame(const std::wstring& programFolder)
     m_workspace->SetupGrids();
     m_pane->Grid().ShowCells();
     m_view->ShowCells();
+    RestoreLayout();
 
     connect(m_job, &CWorkspaceJob::Finished, this, &CMainFrame::OnJobFinished);
     m_progressTimer.setInterval(kProgressTickMs);
@@ -197,7 +197,8 @@ void CMainFrame::RestoreLayout()
     if (geometry.isEmpty() || !restoreGeometry(geometry))
         setWindowState(windowState() | Qt::WindowMaximized);
     if (state.isEmpty() || !restoreState(state))
-        resizeDocks({m_pane}, {CProjectGroupPane::kInitialWidth}, Qt::Horizontal);
+        resizeDocks({m_pane}, {std::max((int)CProjectGroupPane::kInitialWidth, m_pane->Grid().LaidOutWidth())},
+                    Qt::Horizontal);
 }
 
 void CMainFrame::SaveLayout()

@@ -2,6 +2,7 @@
 #include "gui/TmGridCtrl.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QThread>
 #include <algorithm>
 
@@ -29,6 +30,11 @@ QTableWidgetItem* NewItem(const QString& text, Qt::Alignment alignment)
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     return item;
 }
+
+// The widths the workspace gives are those of a grid whose Chinese
+// characters are 12 pixels wide; columns up to this wide count as narrow.
+const double kLaidOutCharWidth = 12.0;
+const int kNarrowColumn = 100;
 
 }  // namespace
 
@@ -155,10 +161,13 @@ void CTmGridCtrl::ShowHeaders(int fixedRows, int fixedColumns, int rows, int col
         if (width == m_shownWidths[c] || width <= 0)
             continue;
         m_shownWidths[c] = width;
-        if (c < fixedColumns)
-            verticalHeader()->setFixedWidth(width);
-        else
-            setColumnWidth(c - fixedColumns, width);
+        if (c < fixedColumns) {
+            verticalHeader()->setFixedWidth(ScaledWidth(width));
+        } else {
+            setColumnWidth(c - fixedColumns, ScaledWidth(width));
+            if ((int)m_fittedWidths.size() > c - fixedColumns)
+                m_fittedWidths[c - fixedColumns] = columnWidth(c - fixedColumns);
+        }
     }
     if (fixedRows > 0) {
         for (int c = 0; c < columns; ++c) {
@@ -209,10 +218,45 @@ void CTmGridCtrl::ShowCells()
                     setItem(r, c, NewItem(text, alignment));
             }
         }
+        FitNarrowColumns(fixedColumns, columns);
         m_showing = false;
     }
     RecordSelection();
     viewport()->update();
+}
+
+int CTmGridCtrl::ScaledWidth(int width) const
+{
+    const double scale = fontMetrics().horizontalAdvance(QChar(0x4e2d)) / kLaidOutCharWidth;
+    return scale > 1.0 ? (int)(width * scale + 0.5) : width;
+}
+
+int CTmGridCtrl::LaidOutWidth() const
+{
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    if (verticalHeader()->isVisible())
+        width += verticalHeader()->width();
+    for (int c = 0; c < columnCount(); ++c)
+        width += columnWidth(c);
+    return width + width / 10;
+}
+
+void CTmGridCtrl::FitNarrowColumns(int fixedColumns, int columns)
+{
+    m_fittedWidths.resize(columns, -1);
+    for (int c = 0; c < columns; ++c) {
+        const int laidOut = m_cells.GetColumnWidth(c + fixedColumns);
+        if (laidOut <= 0 || laidOut > kNarrowColumn)
+            continue;
+        const int current = columnWidth(c);
+        if (m_fittedWidths[c] >= 0 && current != m_fittedWidths[c])
+            continue;  // the user's width
+        const int base = ScaledWidth(laidOut);
+        const int wanted = std::min(std::max(base, sizeHintForColumn(c)), 2 * base);
+        if (wanted != current)
+            setColumnWidth(c, wanted);
+        m_fittedWidths[c] = columnWidth(c);
+    }
 }
 
 void CTmGridCtrl::RecordSelection()

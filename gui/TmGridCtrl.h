@@ -12,6 +12,11 @@
 // row; body cell (r, c) is the widget's item (r - 1, c - 1). Body cells are
 // read-only, one line, vertically centred and elided at the end; item views
 // draw "&" as it is.
+//
+// Column widths are the workspace's, laid out for a 12-pixel Chinese
+// character: they grow with a larger font. A narrow column (status, total,
+// scores) also grows to fit its widest text, up to twice its width, so that
+// "读总信息失败" is not cut; wide columns elide.
 #pragma once
 
 #include <QTableWidget>
@@ -46,6 +51,10 @@ public:
     // GUI thread: shows the written cells in the widget now.
     void ShowCells();
 
+    // GUI thread: the width that shows every column as laid out, with room
+    // for the scroll bar and for narrow columns to grow a little.
+    int LaidOutWidth() const;
+
     // The Qt alignment of a TM_GRID_... format.
     static Qt::Alignment AlignmentOf(unsigned format);
 
@@ -53,12 +62,19 @@ private:
     // GUI thread: keeps the widget's selection for GetSelectedCells.
     void RecordSelection();
     void ShowHeaders(int fixedRows, int fixedColumns, int rows, int columns);
+    // GUI thread: the workspace's width of column scaled to the font.
+    int ScaledWidth(int width) const;
+    // GUI thread: narrow columns widened to their texts.
+    void FitNarrowColumns(int fixedColumns, int columns);
 
     mutable std::mutex m_mutex;
     CMemoryGrid m_cells;
     // Widths last handed to the widget: a width the user dragged stays
     // until the workspace sets another.
     std::vector<int> m_shownWidths;
+    // Width each body column was last given here; a column the user has
+    // resized since is left alone.
+    std::vector<int> m_fittedWidths;
     std::atomic<bool> m_redrawQueued;
     bool m_showing;
 };
