@@ -133,7 +133,8 @@ bool CMyRobbonBar::eventFilter(QObject* watched, QEvent* event)
         if (!widget || widget->window() != window())
             break;
         const QKeyEvent* key = static_cast<QKeyEvent*>(event);
-        const bool altAlone = key->key() == Qt::Key_Alt && key->modifiers() == (event->type() == QEvent::KeyPress ? Qt::AltModifier : Qt::NoModifier);
+        // Platforms differ on whether Alt's own press carries AltModifier.
+        const bool altAlone = key->key() == Qt::Key_Alt && (key->modifiers() & ~Qt::AltModifier) == 0;
         ShowKeyTips(event->type() == QEvent::KeyPress && altAlone);
         break;
     }
