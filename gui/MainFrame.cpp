@@ -79,7 +79,8 @@ CMainFrame::CMainFrame(const std::wstring& programFolder)
     addDockWidget(Qt::LeftDockWidgetArea, m_pane);
     m_view = new CTmScoreView(this);
     setCentralWidget(m_view);
-    setTabOrder(m_ribbon->PanelButtons().last(), &m_pane->Grid());
+    // Tab: the ribbon's tab row and buttons, then the list, then the view.
+    setTabOrder(m_ribbon->findChild<QToolButton*>(QStringLiteral("AboutButton")), &m_pane->Grid());
     setTabOrder(&m_pane->Grid(), m_view);
     connect(&m_pane->Grid(), &CProjGridCtrl::RowChosen, this, &CMainFrame::OnRowChosen);
 

@@ -117,8 +117,18 @@ void CMyRobbonBar::ShowKeyTips(bool shown)
         tip->adjustSize();
         const QSize size(std::max(tip->width(), tip->height()), tip->height());
         tip->resize(size);
+        // A large button: a badge on the icon's lower right, clear of the
+        // text below it.
         const QRect button(entry.first->mapTo(this, QPoint(0, 0)), entry.first->size());
-        tip->move(button.center().x() - size.width() / 2, button.bottom() - size.height() + 2);
+        const QToolButton* tool = qobject_cast<const QToolButton*>(entry.first);
+        const QSize icon = tool ? tool->iconSize() : QSize(16, 16);
+        if (tool && tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon) {
+            const QPoint corner(button.center().x() + icon.width() / 2, button.top() + 4 + icon.height());
+            tip->move(corner.x() - size.width() / 2, corner.y() - size.height() + 2);
+        } else {
+            // A small button: below its icon, the text beside it stays clear.
+            tip->move(button.left() + 4 + icon.width() / 2 - size.width() / 2, button.bottom() - 3);
+        }
         tip->raise();
         tip->show();
     }
