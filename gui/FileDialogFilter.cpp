@@ -33,21 +33,12 @@ QString CFileDialogFilter::ToQt(const QString& windowsFilter)
         if (description.isEmpty())
             break;  // the closing "||"
         const QStringList patterns = QtPatterns(parts[i + 1]);
+        // Qt takes the patterns from the last parentheses: a description
+        // that shows its own ("All Files (*.*)") gets ours in their place.
         QString shown = description;
-        shown.replace(QLatin1String("(*.*)"), QLatin1String("(*)"));
-        // "*.zip (*.zip)": Qt takes the patterns from the last parentheses.
+        if (shown.endsWith(QLatin1Char(')')) && shown.contains(QLatin1Char('(')))
+            shown = shown.left(shown.lastIndexOf(QLatin1Char('('))).trimmed();
         filters.append(shown + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
     }
     return filters.join(QStringLiteral(";;"));
-}
-
-QString CFileDialogFilter::DefaultSuffix(const QString& windowsFilter)
-{
-    const QStringList parts = windowsFilter.split(QLatin1Char('|'));
-    if (parts.size() < 2)
-        return QString();
-    const QString first = parts[1].split(QLatin1Char(';')).value(0).trimmed();
-    if (!first.startsWith(QLatin1String("*.")) || first == QLatin1String("*.*"))
-        return QString();
-    return first.mid(1);
 }

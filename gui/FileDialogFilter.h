@@ -3,9 +3,9 @@
 //
 // Pairs of description and pattern, each ended by "|", the list ended by a
 // second "|". Patterns separated by ";" become Qt's space-separated list;
-// "*.*" becomes "*" (a Linux name needs no dot). A description that holds
-// its pattern already is not repeated. The pattern part is matched in any
-// letter case, as on Windows, by adding the other case's pattern.
+// "*.*" becomes "*" (a Linux name needs no dot); a description that shows
+// its own patterns in parentheses shows Qt's instead. Names match in any
+// letter case, as on Windows: each pattern comes in both cases too.
 #pragma once
 
 #include <QString>
@@ -13,6 +13,4 @@
 class CFileDialogFilter {
 public:
     static QString ToQt(const QString& windowsFilter);
-    // The first pattern's extension, ".xml"; empty for "*" or none.
-    static QString DefaultSuffix(const QString& windowsFilter);
 };
