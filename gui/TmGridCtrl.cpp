@@ -222,6 +222,7 @@ void CTmGridCtrl::ShowCells()
         m_showing = false;
     }
     RecordSelection();
+    CellsShown();
     viewport()->update();
 }
 

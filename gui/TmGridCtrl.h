@@ -58,6 +58,10 @@ public:
     // The Qt alignment of a TM_GRID_... format.
     static Qt::Alignment AlignmentOf(unsigned format);
 
+protected:
+    // GUI thread, after the cells were shown: a subclass adds its own.
+    virtual void CellsShown() {}
+
 private:
     // GUI thread: keeps the widget's selection for GetSelectedCells.
     void RecordSelection();
