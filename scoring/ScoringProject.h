@@ -12,13 +12,9 @@
 #include <vector>
 
 #include "scoring/FloorTables.h"
-#include "scoring/ScoringCalcResultItem.h"
 #include "scoring/ScoringCategory.h"
+#include "scoring/ScoringCategoryItem.h"
 #include "scoring/ScoringGenInfoItem.h"
-#include "scoring/ScoringGoujianItem.h"
-#include "scoring/ScoringLayerInfoItem.h"
-#include "scoring/ScoringTmQIItem.h"
-#include "scoring/ScoringWorkDrawingItem.h"
 
 // m_loadStatus
 enum {
