@@ -93,11 +93,11 @@ bool CORVEX18Result::SetProjectInfo(const CScoringGenInfoItem& info)
     return true;
 }
 
-bool CORVEX18Result::ReadResults(const std::wstring& prjPath)
+void CORVEX18Result::ReadResults(const std::wstring& prjPath)
 {
     // The files are named from the path without ".prj".
     if (prjPath.size() <= 4)
-        return true;
+        return;
     const std::wstring basePath = prjPath.substr(0, prjPath.size() - 4);
 
     ReadTotalWeight(basePath);
@@ -115,7 +115,6 @@ bool CORVEX18Result::ReadResults(const std::wstring& prjPath)
     // the lists of the seismic code's table.
     ReadWeakStoreys(basePath, L"侧向刚度比(抗规3.4.3条文说明)");
     ReadWeakStoreys(basePath, L"修正侧向刚度比(高规3.5.2-2)");
-    return true;
 }
 
 // Step 1: the total weight is the third sum of the weight table.
