@@ -12,6 +12,7 @@ PACKAGES=(
   qt6-base-dev fonts-noto-cjk
   python3 python3-xlrd python3-olefile python3-xlwt
   zip unzip
+  libreoffice-calc-nogui  # the read-back tests open written workbooks in LibreOffice
   clang libclang-rt-14-dev
 )
 
