@@ -138,8 +138,10 @@ void* CTmBuffer::CreateBuffer(unsigned int& size)
         delete[] m_data;
         m_data = new unsigned char[size ? size : 1];
         m_capacity = size;
-        m_size = size;
     }
+    // A reused block is as big as this request says, not as the last one
+    // said: the size is what callers read and what is zeroed.
+    m_size = size;
     memset(m_data, 0, m_size);
     return m_data;
 }

@@ -39,8 +39,9 @@ public:
     CTmBuffer(const CTmBuffer& other);
     CTmBuffer& operator=(const CTmBuffer& other);
 
-    // Returns a zero-filled block of at least size bytes; a smaller block
-    // is replaced; size becomes the new block's size when one is made.
+    // Returns a block of at least size bytes whose first size bytes are
+    // zero; a smaller block is replaced, a larger one kept. GetSize() is
+    // size afterwards, whether the block is new or reused.
     void* CreateBuffer(unsigned int& size);
 
     unsigned int GetSize() const { return m_size; }

@@ -218,8 +218,7 @@ TEST_F(ProjectWorkbookTest, ProjectWithoutAPathGetsNoWorkbook)
 
 TEST_F(ProjectWorkbookTest, LibreOfficeOpensAProjectWorkbook)
 {
-    if (tmtest::Run("command -v soffice >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "LibreOffice (soffice) is not installed; the workbook is still checked by xlrd";
+    TM_REQUIRE_SOFFICE();
     FillStandard();
     m_student->m_genInfoItem.AddValue(new CTmIntData(L"结构计算总层数", TM_GROUP_GENERAL, 5));
     ASSERT_TRUE(ComputeScores(&m_standard, m_students, nullptr));
