@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "app/AppWindowLayer.h"
+#include "tools/TmOS.h"
 #include "tools/TmString.h"
 
 namespace {
@@ -30,10 +31,10 @@ std::wstring CWorkspace::RunningProgramFolder()
     ssize_t n = readlink("/proc/self/exe", buffer, PATH_MAX);
     if (n <= 0)
         return std::wstring();
-    std::wstring path;
+    std::wstring path, folder;
     TMTOOLS::String::EncodeUnicode(0, std::string(buffer, (size_t)n), path);
-    size_t slash = path.rfind(L'/');
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+    TMTOOLS::OS::GetFolderPath(path, folder);
+    return folder;
 }
 
 void CWorkspace::SetProgramFolder(const std::wstring& folder)

@@ -110,8 +110,9 @@ public:
     // Unpacks one archive into the folder named after it beside it; true
     // when it was unpacked.
     bool ExtractProjectArchive(const std::wstring& folder, const std::wstring& archivePath);
-    // Where archivePath is unpacked: its folder, "/", its name without the
-    // extension; empty when that name is empty or the path has no "/".
+    // Where archivePath is unpacked: its folder, "/" (unless the folder
+    // ends in one), its name without the extension; empty when that name is
+    // empty or the path has no "/". ExtractProjectArchive unpacks there.
     static std::wstring ArchiveDestination(const std::wstring& archivePath);
     // The first regular file of folder (names in byte order) whose name is
     // longer than 4 and ends in ".prj" in any case; empty when none.

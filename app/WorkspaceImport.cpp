@@ -19,34 +19,38 @@ namespace {
 
 const int kImportNameBuffer = 130000;
 
-std::wstring FolderOf(const std::wstring& path)
-{
-    size_t slash = path.rfind(L'/');
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
-}
-
 bool IsRegularFile(const std::wstring& path)
 {
     struct stat st;
     return lstat(TMTOOLS::OS::NativePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+// Where an archive lying in folder unpacks: folder, "/" unless it ends in
+// one, and the archive's file name without its extension. Empty when that
+// name is empty (no "." at all, or a name like ".zip"): such an archive
+// would unpack into the folder itself, over whatever lies there.
+std::wstring DestinationIn(const std::wstring& folder, const std::wstring& archivePath)
+{
+    std::wstring name;
+    TMTOOLS::OS::GetShortFilePath(archivePath, name);
+    const size_t dot = name.rfind(L'.');
+    if (dot == std::wstring::npos || dot == 0)
+        return std::wstring();
+    std::wstring destination = folder;
+    if (destination.empty() || destination.back() != L'/')
+        destination += L'/';
+    return destination + name.substr(0, dot);
+}
+
 }  // namespace
 
 std::wstring CWorkspace::ArchiveDestination(const std::wstring& archivePath)
 {
-    size_t slash = archivePath.rfind(L'/');
-    if (slash == std::wstring::npos)
+    if (archivePath.find(L'/') == std::wstring::npos)
         return std::wstring();
-    std::wstring name = archivePath.substr(slash + 1);
-    size_t dot = name.rfind(L'.');
-    name = dot == std::wstring::npos ? std::wstring() : name.substr(0, dot);
-    // An archive named ".zip" would unpack into its own folder, over
-    // whatever lies there: it gets no destination.
-    if (name.empty())
-        return std::wstring();
-    std::wstring folder = archivePath.substr(0, slash);
-    return folder + L"/" + name;
+    std::wstring folder;
+    TMTOOLS::OS::GetFolderPath(archivePath, folder);
+    return DestinationIn(folder, archivePath);
 }
 
 std::wstring CWorkspace::FindProjectFile(const std::wstring& folder)
@@ -68,20 +72,12 @@ std::wstring CWorkspace::FindProjectFile(const std::wstring& folder)
 
 bool CWorkspace::ExtractProjectArchive(const std::wstring& folder, const std::wstring& archivePath)
 {
-    std::wstring name;
-    TMTOOLS::OS::GetShortFilePath(archivePath, name);
-    size_t dot = name.rfind(L'.');
-    name = dot == std::wstring::npos ? std::wstring() : name.substr(0, dot);
-    std::wstring destination = folder;
-    if (destination.empty() || destination.back() != L'/')
-        destination += L'/';
-    destination += name;
-
+    const std::wstring destination = DestinationIn(folder, archivePath);
     if (!TMTOOLS::OS::FileExist(archivePath.c_str())) {
         TMTOOLS::OS::TmShowMessage(stringFormat(L"压缩文件 %s 不存在", archivePath.c_str()).c_str(), L"提示");
         return false;
     }
-    if (name.empty())
+    if (destination.empty())
         return false;
     if (TMTOOLS::OS::FolderExist(destination.c_str())) {
         std::wstring question = stringFormat(L"工程 %s 已存在，要覆盖吗？", destination.c_str());
@@ -115,7 +111,9 @@ int CWorkspace::AddArchives(const std::vector<std::wstring>& archivePaths)
     for (int i = 0; i < total; ++i) {
         const std::wstring& path = archivePaths[i];
         if (path.find(L'/') != std::wstring::npos) {
-            ExtractProjectArchive(FolderOf(path), path);
+            std::wstring folder;
+            TMTOOLS::OS::GetFolderPath(path, folder);
+            ExtractProjectArchive(folder, path);
             // Whatever the extraction did: a destination left from an
             // earlier import still gives its project.
             std::wstring project = FindProjectFile(ArchiveDestination(path));
