@@ -1,8 +1,8 @@
 // Filling and saving the per-project score workbook.
-#include "scoring/ProjectWorkbook.h"
+#include "app/ProjectWorkbook.h"
 
-#include "scoring/ScoringProject.h"
-#include "tools/TmString.h"
+#include "scoring/ScoreSheet.h"
+#include "tools/TmOS.h"
 #include "xls/XlsWorkbook.h"
 
 namespace {
@@ -12,20 +12,17 @@ const uint32_t kLastRow = XlsWorksheet::kMaxRows - 1;
 
 }  // namespace
 
-std::wstring ProjectWorkbookPath(const CScoringProject& student)
+std::wstring ProjectWorkbookPath(const CScoreSheetEntry& student)
 {
     return student.m_folder + L".xls";
 }
 
-bool WriteProjectWorkbook(const CScoringProject& standard, const CScoringProject& student)
+bool WriteProjectWorkbook(const CScoreSheetEntry& student)
 {
-    // A record whose path was never set has no folder: there is no place
+    // A record whose path was never usable has no folder: there is no place
     // for its workbook (".xls" alone would land in the working folder).
     if (student.m_folder.empty())
         return false;
-    std::wstring path = ProjectWorkbookPath(student);
-    std::string nativePath;
-    TMTOOLS::String::DecodeUnicode(0, path, nativePath);
 
     XlsWorkbook book;
     book.CreateNew();
@@ -36,25 +33,17 @@ bool WriteProjectWorkbook(const CScoringProject& standard, const CScoringProject
         sheet->CellAt(0, column)->SetText(kHeader[column]);
 
     uint32_t row = 1;
-    for (int category = 0; category < TM_CATEGORY_COUNT && row <= kLastRow; ++category) {
-        const CScoringItem& standardItem = standard.GetItem(category);
-        const CScoringItem& studentItem = student.GetItem(category);
-        // The share is a float; the cell takes it widened to double.
-        const float valueScore = standardItem.GetValueScore();
-        for (const std::unique_ptr<CTmData>& value : standardItem.GetValues()) {
-            if (!value->m_selected)
-                continue;
-            if (row > kLastRow)
-                break;
-            const CTmData* answer = studentItem.FindValue(value->m_name);
-            sheet->CellAt(row, 0)->SetText(value->m_name);
-            sheet->CellAt(row, 1)->SetText(value->GetValueText());
-            sheet->CellAt(row, 2)->SetText(answer ? answer->GetValueText() : std::wstring());
-            sheet->CellAt(row, 3)->SetNumber((double)valueScore);
-            sheet->CellAt(row, 4)->SetNumber(answer ? (double)answer->m_score : 0.0);
-            ++row;
-        }
+    for (const CScoreSheetRow& line : student.m_rows) {
+        if (row > kLastRow)
+            break;
+        sheet->CellAt(row, 0)->SetText(line.m_name);
+        sheet->CellAt(row, 1)->SetText(line.m_standardText);
+        sheet->CellAt(row, 2)->SetText(line.m_studentText);
+        // The scores are floats; the cells take them widened to double.
+        sheet->CellAt(row, 3)->SetNumber((double)line.m_valueScore);
+        sheet->CellAt(row, 4)->SetNumber(line.m_answered ? (double)line.m_earned : 0.0);
+        ++row;
     }
     // A path that does not survive the conversion is refused by the save.
-    return book.WriteToFile(nativePath);
+    return book.WriteToFile(TMTOOLS::OS::NativePath(ProjectWorkbookPath(student)));
 }

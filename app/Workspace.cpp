@@ -62,6 +62,18 @@ void CWorkspace::Shutdown()
     m_standardLoaded = false;
     m_studentProjects.clear();
     m_studentLoaded.clear();
+    m_sheet = CScoreSheet();
+}
+
+float CWorkspace::GetCategoryScore(int category) const
+{
+    return category >= 0 && category < TM_CATEGORY_COUNT ? m_categoryScores[category] : 0.0f;
+}
+
+void CWorkspace::SetCategoryScore(int category, float score)
+{
+    if (category >= 0 && category < TM_CATEGORY_COUNT)
+        m_categoryScores[category] = score;
 }
 
 bool CWorkspace::RunCommand(int command)

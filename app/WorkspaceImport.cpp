@@ -19,6 +19,12 @@ namespace {
 
 const int kImportNameBuffer = 130000;
 
+// The name ends in ".prj" (any case) after at least one character.
+bool HasProjectExtension(const std::wstring& name)
+{
+    return name.size() > 4 && TMTOOLS::String::StringCompareNoCase(name.c_str() + name.size() - 4, L".prj") == 0;
+}
+
 bool IsRegularFile(const std::wstring& path)
 {
     struct stat st;
@@ -62,9 +68,7 @@ std::wstring CWorkspace::FindProjectFile(const std::wstring& folder)
     for (const std::wstring& entry : entries) {
         std::wstring name;
         TMTOOLS::OS::GetShortFilePath(entry, name);
-        if (name.size() <= 4 || TMTOOLS::String::StringCompareNoCase(name.c_str() + name.size() - 4, L".prj") != 0)
-            continue;
-        if (IsRegularFile(entry))
+        if (HasProjectExtension(name) && IsRegularFile(entry))
             return entry;
     }
     return std::wstring();
@@ -102,15 +106,19 @@ bool CWorkspace::ExtractProjectArchive(const std::wstring& folder, const std::ws
     return true;
 }
 
-int CWorkspace::AddArchives(const std::vector<std::wstring>& archivePaths)
+int CWorkspace::AddArchives(const std::vector<std::wstring>& paths, bool projectFiles,
+                            const std::function<void(size_t)>& noProject)
 {
     int added = 0;
-    const int total = (int)archivePaths.size();
+    const int total = (int)paths.size();
     const wchar_t* what = L"解压学生工程";
     m_window.ShowProgress(what, 0, total);
     for (int i = 0; i < total; ++i) {
-        const std::wstring& path = archivePaths[i];
-        if (path.find(L'/') != std::wstring::npos) {
+        const std::wstring& path = paths[i];
+        if (projectFiles && HasProjectExtension(path)) {
+            m_studentPaths.push_back(path);
+            ++added;
+        } else if (path.find(L'/') != std::wstring::npos) {
             std::wstring folder;
             TMTOOLS::OS::GetFolderPath(path, folder);
             ExtractProjectArchive(folder, path);
@@ -120,6 +128,8 @@ int CWorkspace::AddArchives(const std::vector<std::wstring>& archivePaths)
             if (!project.empty()) {
                 m_studentPaths.push_back(project);
                 ++added;
+            } else if (noProject) {
+                noProject((size_t)i);
             }
         }
         m_window.ShowProgress(what, i + 1, total);

@@ -3,7 +3,11 @@
 // It knows the project's files, holds the model tables the readers extract
 // and owns the six category items, which own the values that are scored.
 // Setting the paths, the completion values and the status text live in
-// ScoringProject.cpp; Load (the reading of the files) in its own file.
+// ScoringProject.cpp. Load (readers/ScoringProjectLoad.cpp) and
+// LoadCalcResultItems (readers/CalcResultItems.cpp), the reading of the
+// files, are built into the readers library (tmreaders): they drive the
+// readers, which fill this record, so the scoring library knows no file
+// format and a program that loads projects links tmreaders.
 #pragma once
 
 #include <cstdint>
