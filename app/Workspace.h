@@ -181,7 +181,10 @@ public:
     void ComputeAndShow();  // 187
     // 188 and 189 also tell whether they wrote (the command line needs it).
     bool ExportSummaryWorkbook();  // 188
-    bool GenerateReports();  // 189
+    // 189. False when the scores could not be computed or any student's
+    // workbook could not be written (the final message then says how many
+    // and which).
+    bool GenerateReports();
     // Runs ComputeScores and takes the totals into the score sheet; no
     // message of its own, no grid. True when computed.
     bool ComputeTotals();

@@ -93,15 +93,25 @@ bool CWorkspace::GenerateReports()
         m_window.EndWaitCursor();
         return false;
     }
-    // The project list keeps its totals: only the rows are taken. A
-    // workbook that cannot be written is skipped.
+    // The project list keeps its totals: only the rows are taken.
+    std::vector<std::wstring> failed;
     for (size_t i = 0; i < m_studentProjects.size() && i < m_sheet.m_entries.size(); ++i) {
         m_sheet.TakeRows(*m_standardProject, *m_studentProjects[i], i);
-        WriteProjectWorkbook(m_sheet.m_entries[i]);
+        if (!WriteProjectWorkbook(m_sheet.m_entries[i]))
+            failed.push_back(m_sheet.m_entries[i].m_prjPath);
     }
     m_window.EndWaitCursor();
-    TMTOOLS::OS::TmShowMessage(L"导出完成，导出数据在各个工程所在文件夹", L"提示");
-    return true;
+    const wchar_t* done = L"导出完成，导出数据在各个工程所在文件夹";
+    if (failed.empty()) {
+        TMTOOLS::OS::TmShowMessage(done, L"提示");
+        return true;
+    }
+    std::wstring names;
+    for (const std::wstring& path : failed)
+        names += L"\n" + path;
+    TMTOOLS::OS::TmShowWarnMessage(
+        stringFormat(L"%s\n其中 %d 个工程的评分报告未能写入：%s", done, (int)failed.size(), names.c_str()).c_str());
+    return false;
 }
 
 bool CWorkspace::ExportSummaryWorkbookTo(const std::wstring& chosenPath)

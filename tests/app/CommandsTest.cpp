@@ -128,6 +128,17 @@ TEST_F(Commands, TheReportWritesEveryStudentsWorkbookBesideItsFolderAndReplacesI
                                     "振型组合数|15|15|15.0|15.0");
 }
 
+TEST_F(Commands, TheReportCountsAndNamesTheWorkbooksItCouldNotWrite)
+{
+    AddStudents({m_zhang, m_li});
+    // A folder where 李四's workbook belongs: the file cannot replace it.
+    TMTOOLS::OS::mkdir_r(m_dir.WFile(L"exam/李四.xls").c_str());
+    EXPECT_FALSE(m_workspace.GenerateReports());
+    EXPECT_EQ(m_window.MessageLog(), L"警告: 导出完成，导出数据在各个工程所在文件夹\n"
+                                     L"其中 1 个工程的评分报告未能写入：\n" + m_li);
+    EXPECT_TRUE(TMTOOLS::OS::FileExist(m_dir.WFile(L"exam/张三.xls").c_str()));
+}
+
 TEST_F(Commands, TheSummaryListsFolderNamesAndTheTotalsAsShown)
 {
     AddStudents({m_zhang, m_li});

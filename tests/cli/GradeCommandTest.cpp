@@ -258,4 +258,12 @@ TEST(GradeCommand, RefusesBadCommandLinesAndUnreadableStandards)
     CRun summary = Cli("grade" + standard + " --summary " + Quoted(sample.m_dir.File("no/such/x.xls")) + zip);
     EXPECT_EQ(summary.status, 1);
     EXPECT_NE(summary.err.find("cannot write the summary"), std::string::npos);
+
+    // Grading ran, but a student's workbook could not be written.
+    tmtest::Run("mkdir " + Quoted(sample.m_dir.File("张三.xls")));
+    CRun report = Cli("grade" + standard + " --report" + zip);
+    EXPECT_EQ(report.status, 1);
+    EXPECT_NE(report.err.find("其中 1 个工程的评分报告未能写入：\\n" + sample.m_dir.Path() + "/张三/frame.prj"),
+              std::string::npos)
+        << report.err;
 }
