@@ -170,7 +170,8 @@ public:
     int AddArchives(const std::vector<std::wstring>& paths, bool projectFiles = false,
                     const std::function<void(size_t index)>& noProject = nullptr);
     // Unpacks one archive into the folder named after it in folder; true
-    // when it was unpacked.
+    // when it was unpacked. Entries refused for their names (absolute,
+    // climbing with "..", too long) are named in one warning per archive.
     bool ExtractProjectArchive(const std::wstring& folder, const std::wstring& archivePath);
 
     // --- commands (WorkspaceCommands.cpp)

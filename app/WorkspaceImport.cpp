@@ -93,16 +93,38 @@ bool CWorkspace::ExtractProjectArchive(const std::wstring& folder, const std::ws
     // Entry names come from whoever made the archive: the archive library
     // places each entry below the destination and refuses names that would
     // leave it, so no path is built from a name here except to find a file
-    // that was written.
+    // that was written. Refused names are told, so that nobody takes the
+    // project for complete.
+    std::vector<std::wstring> refused;
     ZipHandle archive = ZipOpenFile(archivePath.c_str());
     ZipEntry entry;
-    for (int index = 0; ZipGetEntry(archive, index, &entry) == ZipResult::Ok; ++index) {
+    for (int index = 0;; ++index) {
+        const ZipResult described = ZipGetEntry(archive, index, &entry);
+        if (described == ZipResult::BadName) {
+            // Too long, or with a zero byte: its name cannot be shown, but
+            // it does not stop the entries after it.
+            refused.push_back(stringFormat(L"(第 %d 项，名称过长或无效)", index + 1));
+            continue;
+        }
+        if (described != ZipResult::Ok)
+            break;
         // Extracted files come out writable for their owner (the read-only
         // attribute is cleared by the extraction itself, which never
         // follows a link on the way).
-        ZipExtractEntryUnder(archive, index, destination.c_str());
+        if (ZipExtractEntryUnder(archive, index, destination.c_str()) == ZipResult::BadName &&
+            !ZipIsSafeEntryName(entry.m_name))
+            refused.push_back(entry.m_name);
     }
     ZipClose(archive);
+    if (!refused.empty()) {
+        std::wstring names;
+        for (const std::wstring& name : refused)
+            names += L"\n" + name;
+        TMTOOLS::OS::TmShowWarnMessage(
+            stringFormat(L"压缩文件 %s 中有 %d 个文件的名称不安全，未解压：%s", archivePath.c_str(), (int)refused.size(),
+                         names.c_str())
+                .c_str());
+    }
     return true;
 }
 

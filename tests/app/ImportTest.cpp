@@ -175,16 +175,24 @@ TEST_F(Import, ReadOnlyEntriesAreWritableAfterUnpacking)
     EXPECT_TRUE(st.st_mode & S_IWUSR);
 }
 
-TEST_F(Import, EntryNamesThatClimbOutOfTheDestinationAreNotWritten)
+TEST_F(Import, EntriesRefusedForTheirNamesAreNotWrittenButNamedInOneWarning)
 {
     const std::wstring archive = m_exam + L"/张三.zip";
     ASSERT_EQ(tmtest::Run("/usr/bin/python3 -c \"import zipfile; z = zipfile.ZipFile('" + Utf8(archive) +
-                  "', 'w'); z.writestr('../evil.txt', 'x'); z.writestr('frame.prj', 'm'); z.close()\""),
+                          "', 'w'); [z.writestr(n, 'x') for n in ['../evil.txt', 'frame.prj', '/abs.txt', "
+                          "'n' * 300, 'after.txt']]; z.close()\""),
               0);
+    const std::wstring project = m_exam + L"/张三/frame.prj";
+    Loads(project);
     m_window.QueueOpen({archive});
     m_workspace.ImportStudentProjects();
     EXPECT_FALSE(Exists(m_exam + L"/evil.txt"));
-    EXPECT_EQ(m_workspace.GetStudentPaths(), std::vector<std::wstring>{m_exam + L"/张三/frame.prj"});
+    // A name too long to show does not stop the entries after it.
+    EXPECT_EQ(ReadBytes(Utf8(m_exam + L"/张三/after.txt")), "x");
+    EXPECT_EQ(m_workspace.GetStudentPaths(), std::vector<std::wstring>{project});
+    EXPECT_EQ(m_window.MessageLog(), L"警告: 压缩文件 " + archive + L" 中有 3 个文件的名称不安全，未解压：\n"
+                                     L"../evil.txt\n/abs.txt\n(第 4 项，名称过长或无效)\n"
+                                     L"Tesmo评分系统: 导入完成!");
 }
 
 TEST_F(Import, AnArchiveNamedOnlyZipIsNotUnpackedIntoItsOwnFolder)
