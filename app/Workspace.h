@@ -71,6 +71,7 @@ public:
     bool RunCommand(int command);
 
     // --- what the command line, the window and the settings dialog read
+    //     and set
 
     const std::wstring& GetProgramFolder() const { return m_programFolder; }
     const std::wstring& GetConfigPath() const { return m_configPath; }
