@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "app/AppWindowLayer.h"
+#include "tools/TmOS.h"
 #include "tools/TmString.h"
 
 namespace {
@@ -30,10 +31,10 @@ std::wstring CWorkspace::RunningProgramFolder()
     ssize_t n = readlink("/proc/self/exe", buffer, PATH_MAX);
     if (n <= 0)
         return std::wstring();
-    std::wstring path;
+    std::wstring path, folder;
     TMTOOLS::String::EncodeUnicode(0, std::string(buffer, (size_t)n), path);
-    size_t slash = path.rfind(L'/');
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+    TMTOOLS::OS::GetFolderPath(path, folder);
+    return folder;
 }
 
 void CWorkspace::SetProgramFolder(const std::wstring& folder)
@@ -61,6 +62,18 @@ void CWorkspace::Shutdown()
     m_standardLoaded = false;
     m_studentProjects.clear();
     m_studentLoaded.clear();
+    m_sheet = CScoreSheet();
+}
+
+float CWorkspace::GetCategoryScore(int category) const
+{
+    return category >= 0 && category < TM_CATEGORY_COUNT ? m_categoryScores[category] : 0.0f;
+}
+
+void CWorkspace::SetCategoryScore(int category, float score)
+{
+    if (category >= 0 && category < TM_CATEGORY_COUNT)
+        m_categoryScores[category] = score;
 }
 
 bool CWorkspace::RunCommand(int command)

@@ -3,13 +3,12 @@
 // and the per-student reports (189). Import and removal of students
 // (185, 186) are in WorkspaceImport.cpp.
 #include "app/AppWindowLayer.h"
+#include "app/ProjectWorkbook.h"
+#include "app/SummaryWorkbook.h"
 #include "app/Workspace.h"
-#include "scoring/ProjectWorkbook.h"
 #include "scoring/ScoreComputation.h"
 #include "tools/TmMessage.h"
-#include "tools/TmOS.h"
 #include "tools/TmString.h"
-#include "xls/XlsWorkbook.h"
 
 using TMTOOLS::String::stringFormat;
 
@@ -24,16 +23,6 @@ const int kPathBuffer = 500;
 std::wstring WithExtension(const std::wstring& path, const wchar_t* extension)
 {
     return path.find(L'.') == std::wstring::npos ? path + extension : path;
-}
-
-// The folder name of a project list path: the .prj path cut at its last
-// "/", and of that the part after its last "/".
-std::wstring ProjectFolderName(const std::wstring& prjPath)
-{
-    size_t slash = prjPath.rfind(L'/');
-    std::wstring folder = slash == std::wstring::npos ? prjPath : prjPath.substr(0, slash);
-    slash = folder.rfind(L'/');
-    return slash == std::wstring::npos ? folder : folder.substr(slash + 1);
 }
 
 }  // namespace
@@ -73,20 +62,19 @@ void CWorkspace::ExportScoringStandard()
     TMTOOLS::OS::TmShowMessage(L"导出完成!", TM_PROGRAM_TITLE);
 }
 
-bool CWorkspace::ComputeAndFillTotals()
+bool CWorkspace::ComputeTotals()
 {
     if (!ComputeScores(m_standardProject.get(), m_studentProjects, &m_window))
         return false;
-    CGridLayer& grid = m_window.GetProjectGrid();
-    for (size_t i = 0; i < m_studentProjects.size(); ++i) {
-        const int row = (int)i + 1;
-        if (row >= grid.GetRowCount())
-            break;
-        grid.SetItemText(row, 3, stringFormat(L"%.2f", (double)ProjectTotal(*m_studentProjects[i])));
-        grid.SetItemReadOnly(row, 3);
-        grid.SetItemFormat(row, 3, TM_GRID_RIGHT | TM_GRID_BODY);
-    }
-    grid.Redraw();
+    m_sheet.TakeTotals(*m_standardProject, m_studentProjects);
+    return true;
+}
+
+bool CWorkspace::ComputeAndFillTotals()
+{
+    if (!ComputeTotals())
+        return false;
+    FillProjectTotals();
     return true;
 }
 
@@ -105,28 +93,36 @@ bool CWorkspace::GenerateReports()
         m_window.EndWaitCursor();
         return false;
     }
-    for (const std::unique_ptr<CScoringProject>& student : m_studentProjects)
-        WriteProjectWorkbook(*m_standardProject, *student);
+    // The project list keeps its totals: only the rows are taken.
+    std::vector<std::wstring> failed;
+    for (size_t i = 0; i < m_studentProjects.size() && i < m_sheet.m_entries.size(); ++i) {
+        m_sheet.TakeRows(*m_standardProject, *m_studentProjects[i], i);
+        if (!WriteProjectWorkbook(m_sheet.m_entries[i]))
+            failed.push_back(m_sheet.m_entries[i].m_prjPath);
+    }
     m_window.EndWaitCursor();
-    TMTOOLS::OS::TmShowMessage(L"导出完成，导出数据在各个工程所在文件夹", L"提示");
-    return true;
+    const wchar_t* done = L"导出完成，导出数据在各个工程所在文件夹";
+    if (failed.empty()) {
+        TMTOOLS::OS::TmShowMessage(done, L"提示");
+        return true;
+    }
+    std::wstring names;
+    for (const std::wstring& path : failed)
+        names += L"\n" + path;
+    TMTOOLS::OS::TmShowWarnMessage(
+        stringFormat(L"%s\n其中 %d 个工程的评分报告未能写入：%s", done, (int)failed.size(), names.c_str()).c_str());
+    return false;
 }
 
-bool CWorkspace::WriteSummaryWorkbook(const std::wstring& path)
+bool CWorkspace::ExportSummaryWorkbookTo(const std::wstring& chosenPath)
 {
-    const CGridLayer& grid = m_window.GetProjectGrid();
-    XlsWorkbook workbook;
-    workbook.CreateNew();
-    XlsWorksheet* sheet = workbook.FindSheet("Sheet1");
-    if (!sheet)
+    const std::wstring path = WithExtension(chosenPath, L".xls");
+    // The workbook writer replaces the file only once the new one is
+    // complete, so the old file is not deleted beforehand.
+    if (!WriteSummaryWorkbook(m_sheet, path))
         return false;
-    sheet->CellAt(0, 0)->SetText(grid.GetItemText(0, 1));
-    sheet->CellAt(0, 1)->SetText(grid.GetItemText(0, 3));
-    for (int row = 1; row < grid.GetRowCount() && row < (int)XlsWorksheet::kMaxRows; ++row) {
-        sheet->CellAt(row, 0)->SetText(ProjectFolderName(grid.GetItemText(row, 1)));
-        sheet->CellAt(row, 1)->SetText(grid.GetItemText(row, 3));
-    }
-    return workbook.WriteToFile(TMTOOLS::OS::NativePath(path));
+    TMTOOLS::OS::TmShowMessage(stringFormat(L"导出 %s 成功", path.c_str()).c_str(), L"提示");
+    return true;
 }
 
 bool CWorkspace::ExportSummaryWorkbook()
@@ -138,11 +134,5 @@ bool CWorkspace::ExportSummaryWorkbook()
     std::wstring chosen;
     if (!m_window.ShowSaveFileDialog(request, chosen))
         return false;
-    const std::wstring path = WithExtension(chosen, L".xls");
-    // The workbook writer replaces the file only once the new one is
-    // complete, so the old file is not deleted beforehand.
-    if (!WriteSummaryWorkbook(path))
-        return false;
-    TMTOOLS::OS::TmShowMessage(stringFormat(L"导出 %s 成功", path.c_str()).c_str(), L"提示");
-    return true;
+    return ExportSummaryWorkbookTo(chosen);
 }

@@ -1,8 +1,12 @@
-// projectlist.txt: one student .prj path per line, GBK, CR LF.
+// The student list: projectlist.txt (one student .prj path per line, GBK,
+// CR LF), the student records built from it and their loading.
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cwchar>
+#include <thread>
 
+#include "app/AppWindowLayer.h"
 #include "app/AtomicFile.h"
 #include "app/Workspace.h"
 #include "tools/ReadALine.h"
@@ -50,7 +54,7 @@ bool CWorkspace::WriteProjectList()
     return ReplaceFileAtomically(m_projectListPath, bytes);
 }
 
-void CWorkspace::RebuildStudentProjects()
+void CWorkspace::CreateStudentProjects()
 {
     m_studentProjects.clear();
     m_studentLoaded.clear();
@@ -59,5 +63,46 @@ void CWorkspace::RebuildStudentProjects()
         student->SetProjectPath(path, m_categoryScores);
         m_studentProjects.push_back(std::move(student));
     }
+    m_sheet.ListStudents(CScoringProjectList(), m_studentLoaded);
+}
+
+void CWorkspace::RebuildStudentProjects()
+{
+    CreateStudentProjects();
     FillProjectList();
+}
+
+void CWorkspace::LoadStudentProjects()
+{
+    const int count = (int)m_studentProjects.size();
+    m_studentLoaded.assign(count, 0);
+    const wchar_t* what = L"读入学生工程";
+    m_window.ShowProgress(what, 0, count);
+
+    int jobs = m_loadJobs < 1 ? 1 : m_loadJobs;
+    if (jobs > count)
+        jobs = count;
+    if (jobs <= 1) {
+        for (int i = 0; i < count; ++i) {
+            m_studentLoaded[i] = LoadProject(*m_studentProjects[i]) ? 1 : 0;
+            m_window.ShowProgress(what, i + 1, count);
+        }
+    } else {
+        // Each record is loaded by exactly one thread and the records share
+        // nothing, so the results are those of loading them in order.
+        std::atomic<int> next(0);
+        std::atomic<int> done(0);
+        auto work = [&]() {
+            for (int i = next++; i < count; i = next++) {
+                m_studentLoaded[i] = LoadProject(*m_studentProjects[i]) ? 1 : 0;
+                m_window.ShowProgress(what, ++done, count);
+            }
+        };
+        std::vector<std::thread> threads;
+        for (int t = 0; t < jobs; ++t)
+            threads.emplace_back(work);
+        for (std::thread& thread : threads)
+            thread.join();
+    }
+    m_sheet.ListStudents(m_studentProjects, m_studentLoaded);
 }

@@ -25,6 +25,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -34,7 +35,7 @@
 #include "cli/CliCommand.h"
 #include "cli/JsonWriter.h"
 #include "cli/TerminalWindowLayer.h"
-#include "scoring/ScoreComputation.h"
+#include "scoring/ScoreSheet.h"
 #include "tools/TmString.h"
 
 using TMTOOLS::String::stringFormat;
@@ -84,53 +85,46 @@ std::wstring Padded(const std::wstring& text, int width)
     return pad > 0 ? text + std::wstring(pad, L' ') : text;
 }
 
-std::wstring FolderName(const CScoringProject& project)
-{
-    size_t slash = project.m_folder.rfind(L'/');
-    return slash == std::wstring::npos ? project.m_folder : project.m_folder.substr(slash + 1);
-}
-
-void PrintTable(const CWorkspace& workspace, CGridLayer& grid)
+// The table and the JSON render the score sheet, as the project list does.
+void PrintTable(const CScoreSheet& sheet)
 {
     int nameWidth = DisplayWidth(L"工程");
-    for (const auto& student : workspace.m_studentProjects)
-        nameWidth = std::max(nameWidth, DisplayWidth(FolderName(*student)));
+    for (const CScoreSheetEntry& student : sheet.m_entries)
+        nameWidth = std::max(nameWidth, DisplayWidth(student.m_folderName));
     std::wstring out = stringFormat(L"%4s  %s  %s  %8s\n", L"#", Padded(L"工程", nameWidth).c_str(),
                                     Padded(L"状态", 12).c_str(), L"总分");
-    for (size_t i = 0; i < workspace.m_studentProjects.size(); ++i) {
-        const CScoringProject& student = *workspace.m_studentProjects[i];
-        out += stringFormat(L"%4d  %s  %s  %8s\n", (int)i + 1, Padded(FolderName(student), nameWidth).c_str(),
-                            Padded(student.GetLoadStatusText(), 12).c_str(),
-                            grid.GetItemText((int)i + 1, 3).c_str());
+    for (size_t i = 0; i < sheet.m_entries.size(); ++i) {
+        const CScoreSheetEntry& student = sheet.m_entries[i];
+        out += stringFormat(L"%4d  %s  %s  %8s\n", (int)i + 1, Padded(student.m_folderName, nameWidth).c_str(),
+                            Padded(student.m_status, 12).c_str(), student.TotalText().c_str());
     }
     std::string text = Utf8(out);
     fwrite(text.data(), 1, text.size(), stdout);
 }
 
-void PrintJson(const CWorkspace& workspace, CGridLayer& grid)
+void PrintJson(const CWorkspace& workspace)
 {
-    const CScoringProject& standard = *workspace.m_standardProject;
-    std::string out = "{\"standard\": {\"project\": " + CJsonWriter::Quote(standard.m_prjPath) +
-                      ", \"loaded\": " + (workspace.m_standardLoaded ? "true" : "false") + ", \"valueScores\": [";
+    const CScoreSheet& sheet = workspace.GetScoreSheet();
+    std::string out = "{\"standard\": {\"project\": " + CJsonWriter::Quote(workspace.GetStandardProject()->m_prjPath) +
+                      ", \"loaded\": " + (workspace.IsStandardLoaded() ? "true" : "false") + ", \"valueScores\": [";
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
-        out += (k ? ", " : "") + Number(standard.GetItem(k).GetValueScore());
+        out += (k ? ", " : "") + Number(sheet.m_valueScores[k]);
     out += "]},\n \"students\": [";
-    for (size_t i = 0; i < workspace.m_studentProjects.size(); ++i) {
-        const CScoringProject& student = *workspace.m_studentProjects[i];
-        const bool loaded = i < workspace.m_studentLoaded.size() && workspace.m_studentLoaded[i];
+    for (size_t i = 0; i < sheet.m_entries.size(); ++i) {
+        const CScoreSheetEntry& student = sheet.m_entries[i];
         out += i ? ",\n  " : "\n  ";
         out += "{\"project\": " + CJsonWriter::Quote(student.m_prjPath) + ", \"loaded\": " +
-               (loaded ? "true" : "false") + ", \"status\": " + CJsonWriter::Quote(student.GetLoadStatusText()) +
+               (student.m_loaded ? "true" : "false") + ", \"status\": " + CJsonWriter::Quote(student.m_status) +
                ", \"categories\": [";
         for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
             out += k ? ", " : "";
             out += "{\"category\": " + CJsonWriter::Quote(GetCategoryName(k)) +
-                   ", \"score\": " + Number(student.GetItem(k).m_score) + "}";
+                   ", \"score\": " + Number(student.m_categoryScores[k]) + "}";
         }
-        out += "], \"total\": " + Number(ProjectTotal(student)) +
-               ", \"totalText\": " + CJsonWriter::Quote(grid.GetItemText((int)i + 1, 3)) + "}";
+        out += "], \"total\": " + Number(student.m_total) +
+               ", \"totalText\": " + CJsonWriter::Quote(student.TotalText()) + "}";
     }
-    out += workspace.m_studentProjects.empty() ? "]}\n" : "\n ]}\n";
+    out += sheet.m_entries.empty() ? "]}\n" : "\n ]}\n";
     fwrite(out.data(), 1, out.size(), stdout);
 }
 
@@ -169,8 +163,7 @@ int RunGrade(const std::vector<std::string>& args)
     CTerminalWindowLayer window;
     window.m_answerYes = arguments.Has("--overwrite");
     CWorkspace workspace(window);
-    workspace.SetupGrids();
-    workspace.m_loadJobs = jobs;
+    workspace.SetLoadJobs(jobs);
     if (!workspace.ReadScoringStandard(CCliArguments::AbsolutePath(standardFile))) {
         fprintf(stderr, "tmscore-cli grade: %s is not a scoring-standard file\n", standardFile.c_str());
         return TM_CLI_FAILED;
@@ -178,42 +171,31 @@ int RunGrade(const std::vector<std::string>& args)
 
     // The inputs in command-line order: archives as "添加学生工程" takes
     // them, projects as they are.
-    const int count = (int)arguments.m_operands.size();
-    for (int i = 0; i < count; ++i) {
-        const std::string& input = arguments.m_operands[i];
-        const std::wstring path = CCliArguments::AbsolutePath(input);
-        if (CCliArguments::HasExtension(input, ".prj")) {
-            workspace.m_studentPaths.push_back(path);
-        } else {
-            workspace.ExtractProjectArchive(path.substr(0, path.rfind(L'/')), path);
-            std::wstring project = CWorkspace::FindProjectFile(CWorkspace::ArchiveDestination(path));
-            if (project.empty())
-                fprintf(stderr, "tmscore-cli grade: %s gives no project (no .prj file at its top level)\n",
-                        input.c_str());
-            else
-                workspace.m_studentPaths.push_back(project);
-        }
-        window.ShowProgress(L"解压学生工程", i + 1, count);
-    }
-    workspace.RebuildStudentProjects();
+    std::vector<std::wstring> inputs;
+    for (const std::string& input : arguments.m_operands)
+        inputs.push_back(CCliArguments::AbsolutePath(input));
+    workspace.AddArchives(inputs, true, [&](size_t index) {
+        fprintf(stderr, "tmscore-cli grade: %s gives no project (no .prj file at its top level)\n",
+                arguments.m_operands[index].c_str());
+    });
+    workspace.CreateStudentProjects();
+    workspace.LoadStudentProjects();
 
-    if (!workspace.ComputeAndFillTotals())
+    if (!workspace.ComputeTotals())
         return TM_CLI_FAILED;  // ComputeScores has said why
     bool written = true;
     if (arguments.Has("--report"))
         written = workspace.GenerateReports() && written;
-    if (arguments.Has("--summary")) {
-        window.m_savePath = CCliArguments::AbsolutePath(arguments.Value("--summary"));
-        if (!workspace.ExportSummaryWorkbook()) {
-            fprintf(stderr, "tmscore-cli grade: cannot write the summary %s\n", arguments.Value("--summary").c_str());
-            written = false;
-        }
+    if (arguments.Has("--summary") &&
+        !workspace.ExportSummaryWorkbookTo(CCliArguments::AbsolutePath(arguments.Value("--summary")))) {
+        fprintf(stderr, "tmscore-cli grade: cannot write the summary %s\n", arguments.Value("--summary").c_str());
+        written = false;
     }
 
     if (arguments.Has("--json"))
-        PrintJson(workspace, window.GetProjectGrid());
+        PrintJson(workspace);
     else
-        PrintTable(workspace, window.GetProjectGrid());
+        PrintTable(workspace.GetScoreSheet());
     fflush(stdout);
     return written ? TM_CLI_OK : TM_CLI_FAILED;
 }

@@ -60,20 +60,6 @@ CWindowLayer::Answer CTerminalWindowLayer::DoMessageBox(const wchar_t* text, con
     return m_answerYes ? TM_ID_YES : TM_ID_NO;
 }
 
-bool CTerminalWindowLayer::ShowOpenFileDialog(const CFileDialogRequest& request, std::vector<std::wstring>& paths)
-{
-    paths = m_openPaths;
-    if (!request.m_multiple && paths.size() > 1)
-        paths.resize(1);
-    return !paths.empty();
-}
-
-bool CTerminalWindowLayer::ShowSaveFileDialog(const CFileDialogRequest&, std::wstring& path)
-{
-    path = m_savePath;
-    return !path.empty();
-}
-
 void CTerminalWindowLayer::ShowProgress(const wchar_t* what, int done, int total)
 {
     if (!m_showProgress || total <= 0)

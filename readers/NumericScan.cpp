@@ -16,8 +16,6 @@ using TMTOOLS::String::stringFormat;
 
 namespace {
 
-// A number is collected into 30 code units with its terminator: 29 at most.
-const int kTokenSize = 30;
 const wchar_t kTotalMarker[] = L"合计:";
 
 bool IsNumberChar(wchar_t ch)
@@ -118,88 +116,31 @@ double WideToDouble(const wchar_t* text)
 
 namespace {
 
-bool ReadCountedFloats(CReadALine& reader, FILE* file, float* values, int& count)
+void TakeFloat(void* values, int index, const wchar_t* token)
 {
-    const wchar_t* line = reader.ReadAString(file, 0, -1);
-    if (line != reader.m_buffer) {
-        // Not the buffer: either the end of the file (the reader has set its
-        // end flag and line number 0) or a line too long for the buffer,
-        // which the reader has already reported.
-        if (reader.m_lineNumber == 0) {
-            reader.m_isEnd = true;
-            count = 0;
-            return true;
-        }
-        return false;
-    }
-    if (count <= 0) {
-        // A negative count would store every number of the line.
-        count = 0;
-        return true;
-    }
-    const int len = (int)wcslen(line);
-    int firstNonSpace = 0;
-    while (firstNonSpace < len && line[firstNonSpace] == L' ')
-        ++firstNonSpace;
-    if (firstNonSpace == len) {
-        reader.m_isEnd = true;
-        reader.m_lineNumber = 0;
-        count = 0;
-        return true;
-    }
-
-    wchar_t token[kTokenSize];
-    int tokenLen = 0;
-    int n = 0;
-    for (int k = 0; k < len; ++k) {
-        const wchar_t ch = line[k];
-        if (IsNumberChar(ch)) {
-            token[tokenLen++] = ch;
-            if (tokenLen == kTokenSize) {
-                TMTOOLS::OS::TmShowWarnMessage(
-                    stringFormat(L"在文件 %s 中\n第 %d 行第 %d 字符处的字串太长,超出了浮点数的表示范围。",
-                                 FileNameOf(reader), (int)reader.m_lineNumber, k)
-                        .c_str());
-                return false;
-            }
-            continue;
-        }
-        const bool slash = ch == L'/';
-        if (ch == L' ' || ch == L',' || ch == L'\t' || ch == L'\n' || slash) {
-            if (tokenLen > 0) {
-                token[tokenLen] = 0;
-                values[n++] = (float)WideToDouble(token);
-                tokenLen = 0;
-                if (n == count)
-                    return true;
-            }
-            if (slash) {
-                count = n;
-                return true;
-            }
-            continue;
-        }
-        TMTOOLS::OS::TmShowWarnMessage(
-            stringFormat(L"在文件 %szNumber 中\n第 %d 行 第 %d 字符处有不可识别的双精度浮点数", FileNameOf(reader),
-                         (int)reader.m_lineNumber, k)
-                .c_str());
-        return false;
-    }
-    count = n;
-    return true;
+    static_cast<float*>(values)[index] = (float)WideToDouble(token);
 }
+
+// A number is collected into 30 code units with its terminator: 29 at most.
+const TMTOOLS::String::CNumberTokenRules kRealTokens = {
+    true, 29, true, L"在文件 %s 中\n第 %d 行第 %d 字符处的字串太长,超出了浮点数的表示范围。",
+    L"在文件 %szNumber 中\n第 %d 行 第 %d 字符处有不可识别的双精度浮点数"};
+
+// The sum lines are read differently: any character that is not part of a
+// number ends one, and none is unrecognised.
+const TMTOOLS::String::CNumberTokenRules kTotalTokens = {true, 29, false, kRealTokens.tooLongFormat, nullptr};
 
 }  // namespace
 
 bool ReadFloats(CReadALine& reader, FILE* file, float* values, int& count)
 {
-    return ReadCountedFloats(reader, file, values, count);
+    return reader.ReadNumbers(file, 0, count, kRealTokens, TakeFloat, values);
 }
 
 bool ReadFloats(CReadALine& reader, FILE* file, float* values, int&& count)
 {
     int wanted = count;
-    return ReadCountedFloats(reader, file, values, wanted);
+    return reader.ReadNumbers(file, 0, wanted, kRealTokens, TakeFloat, values);
 }
 
 void SplitFloats(std::wstring text, std::wstring separator, float* values, int capacity, int& count)
@@ -241,45 +182,26 @@ bool ReadFloatsAfterTotal(CReadALine& reader, float* values, int& count, const w
         count = 0;
         return true;
     }
-    wchar_t token[kTokenSize];
-    int tokenLen = 0;
-    int n = 0;
-    for (size_t k = marker + wcslen(kTotalMarker); k < text.size(); ++k) {
-        const wchar_t ch = text[k];
-        if (IsNumberChar(ch)) {
-            token[tokenLen++] = ch;
-            if (tokenLen == kTokenSize) {
-                TMTOOLS::OS::TmShowWarnMessage(
-                    stringFormat(L"在文件 %s 中\n第 %d 行第 %d 字符处的字串太长,超出了浮点数的表示范围。",
-                                 FileNameOf(reader), (int)reader.m_lineNumber, (int)k)
-                        .c_str());
-                return false;
-            }
-            continue;
-        }
-        if (tokenLen > 0) {
-            token[tokenLen] = 0;
-            values[n++] = (float)WideToDouble(token);
-            tokenLen = 0;
-            if (n == count)
-                return true;
-        }
+    int taken = 0;
+    int at = 0;
+    const int start = (int)(marker + wcslen(kTotalMarker));
+    if (TMTOOLS::String::ScanNumberTokens(text.c_str(), start, count, kTotalTokens, TakeFloat, values, taken, at) ==
+        TMTOOLS::String::TM_TOKENS_TOO_LONG) {
+        TMTOOLS::OS::TmShowWarnMessage(
+            stringFormat(kTotalTokens.tooLongFormat, FileNameOf(reader), (int)reader.m_lineNumber, at).c_str());
+        return false;
     }
-    count = n;
+    count = taken;
     return true;
 }
 
 int FindLineContaining(CReadALine& reader, FILE* file, const wchar_t* text, std::wstring& line)
 {
-    const wchar_t* key = text ? text : L"";
-    while (!reader.m_isEnd) {
-        const wchar_t* read = reader.ReadAString(file, 0, -1);
-        if (read != reader.m_buffer && reader.m_lineNumber == 0)
-            return 0;  // the end of the file holds nothing, not even ""
-        if (wcsstr(read, key)) {
-            line = read;
-            return 1;
-        }
-    }
-    return 0;
+    std::wstring found;
+    // The line reader takes the end of the file for an empty line, which an
+    // empty text would find; here the end of the file holds nothing.
+    if (!reader.FindString(file, text, found) || reader.m_isEnd)
+        return 0;
+    line.swap(found);
+    return 1;
 }

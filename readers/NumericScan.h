@@ -1,11 +1,12 @@
 // Scanning reals out of the analysis program's text files, and finding lines
 // by their content.
 //
-// The tools library's line reader parses integers only; the project readers
-// need reals as well. ReadFloats reads the next line through a CReadALine and
-// parses it with the same token rules and warnings as the integer reader;
-// SplitFloats and ReadFloatsAfterTotal parse a text already read, the way the
-// result-file tables are laid out; FindLineContaining skips to a line.
+// The tools library's line reader converts integers only; the project
+// readers need reals as well. ReadFloats reads the next line through the
+// reader's number scanner (tools/NumberTokens.h) with the integer reader's
+// rules and reals' characters and warnings; ReadFloatsAfterTotal scans a sum
+// line already read with the same scanner; SplitFloats splits a table row
+// at its spaces; FindLineContaining skips to a line through the reader.
 //
 // Every real comes out as a 32-bit float, whatever the precision of its text.
 // Nothing here keeps state of its own: readers on several threads only share

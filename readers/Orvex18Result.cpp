@@ -10,6 +10,7 @@
 #include <climits>
 #include <cmath>
 #include <cwchar>
+#include <functional>
 
 #include "readers/CalcResultFile.h"
 #include "readers/NumericScan.h"
@@ -80,6 +81,42 @@ bool ParseDriftDenominator(const std::wstring& line, int& denominator)
     return true;
 }
 
+// Where one quantity per direction stands: the section of a result file
+// (found at its second mention, the first being in the file's table of
+// contents), the headings of its 0° and 90° tables, and the lines between a
+// heading and the table's rows.
+struct CDirectionTables {
+    const wchar_t* fileFormat;
+    const wchar_t* section;
+    const wchar_t* headingX;
+    const wchar_t* headingY;
+    int skip;
+};
+
+// Reads the 0° table into x and the 90° table into y with readTable, which
+// gets the direction (0 for X, 1 for Y) and says whether its table held the
+// value; found receives those answers. False when the file, the section or
+// a heading is missing: the step then keeps nothing.
+bool ReadDirectionTables(const std::wstring& basePath, const CDirectionTables& tables,
+                         const std::function<bool(CCalcResultFile&, int, float&)>& readTable, float& x, float& y,
+                         bool found[2])
+{
+    CCalcResultFile file;
+    if (!file.Open(stringFormat(tables.fileFormat, basePath.c_str())))
+        return false;
+    if (!file.FindNth(tables.section, 2))
+        return false;
+    const wchar_t* headings[2] = {tables.headingX, tables.headingY};
+    float* values[2] = {&x, &y};
+    for (int direction = 0; direction < 2; ++direction) {
+        if (!file.Find(headings[direction]))
+            return false;
+        file.Skip(tables.skip);
+        found[direction] = readTable(file, direction, *values[direction]);
+    }
+    return true;
+}
+
 }  // namespace
 
 CORVEX18Result::CORVEX18Result() = default;
@@ -93,11 +130,11 @@ bool CORVEX18Result::SetProjectInfo(const CScoringGenInfoItem& info)
     return true;
 }
 
-bool CORVEX18Result::ReadResults(const std::wstring& prjPath)
+void CORVEX18Result::ReadResults(const std::wstring& prjPath)
 {
     // The files are named from the path without ".prj".
     if (prjPath.size() <= 4)
-        return true;
+        return;
     const std::wstring basePath = prjPath.substr(0, prjPath.size() - 4);
 
     ReadTotalWeight(basePath);
@@ -115,7 +152,6 @@ bool CORVEX18Result::ReadResults(const std::wstring& prjPath)
     // the lists of the seismic code's table.
     ReadWeakStoreys(basePath, L"侧向刚度比(抗规3.4.3条文说明)");
     ReadWeakStoreys(basePath, L"修正侧向刚度比(高规3.5.2-2)");
-    return true;
 }
 
 // Step 1: the total weight is the third sum of the weight table.
@@ -195,22 +231,12 @@ bool CORVEX18Result::ReadModesAndPeriods(const std::wstring& basePath)
 void CORVEX18Result::ReadFirstStoreyForces(const std::wstring& basePath, int column, float& valueX,
                                            float& valueY)
 {
-    CCalcResultFile file;
-    if (!file.Open(stringFormat(kPeriodFile, basePath.c_str())))
-        return;
-    // The first mention is in the file's table of contents.
-    if (!file.FindNth(L"地震反应谱分析结果", 2))
-        return;
-    if (!file.Find(L"  0.0度方向.."))
-        return;
-    file.Skip(1);
-    float x = 0;
-    ScanFirstStoreyRow(file, column, x);
-    if (!file.Find(L"  90.0度方向.."))
-        return;
-    file.Skip(1);
-    float y = 0;
-    if (ScanFirstStoreyRow(file, column, y)) {
+    static const CDirectionTables kTables = {kPeriodFile, L"地震反应谱分析结果", L"  0.0度方向..", L"  90.0度方向..", 1};
+    float x = 0, y = 0;
+    bool found[2] = {false, false};
+    auto readRow = [&](CCalcResultFile& file, int, float& value) { return ScanFirstStoreyRow(file, column, value); };
+    // Without a 90° row nothing is kept; a 0° table without one counts 0.
+    if (ReadDirectionTables(basePath, kTables, readRow, x, y, found) && found[1]) {
         valueX = x;
         valueY = y;
     }
@@ -239,24 +265,22 @@ bool CORVEX18Result::ScanFirstStoreyRow(CCalcResultFile& file, int column, float
 // direction's table, printed in percent.
 void CORVEX18Result::ReadShearWeightRatios(const std::wstring& basePath)
 {
-    CCalcResultFile file;
-    if (!file.Open(stringFormat(kHorizontalFile, basePath.c_str())))
-        return;
-    if (!file.FindNth(L"地震作用的剪重比", 2))
-        return;
-    if (!file.Find(L"  0.00度地震方向.."))
-        return;
-    float x = ReadShearWeightRow(file);
-    if (!file.Find(L"  90.00度地震方向.."))
-        return;
-    float y = ReadShearWeightRow(file);
-    m_shearWeightRatioX = x;
-    m_shearWeightRatioY = y;
+    static const CDirectionTables kTables = {kHorizontalFile, L"地震作用的剪重比", L"  0.00度地震方向..",
+                                             L"  90.00度地震方向..", 2};
+    float x = 0, y = 0;
+    bool found[2] = {false, false};
+    auto readRow = [this](CCalcResultFile& file, int, float& value) {
+        value = ReadShearWeightRow(file);
+        return true;
+    };
+    if (ReadDirectionTables(basePath, kTables, readRow, x, y, found)) {
+        m_shearWeightRatioX = x;
+        m_shearWeightRatioY = y;
+    }
 }
 
 float CORVEX18Result::ReadShearWeightRow(CCalcResultFile& file) const
 {
-    file.Skip(2);
     // "2.70 < 3.20": the comparison sign must not join a number.
     std::wstring line = ReplaceAll(file.ReadLine(), L"<", L" ");
     return CResultRow(line).At(5) * 0.01f;
@@ -369,22 +393,18 @@ void CORVEX18Result::ReadTableEnd(CCalcResultFile& file, float& drift) const
 // Step 6: stiffness-to-weight ratio of the first storey, 0° and 90°.
 void CORVEX18Result::ReadStiffWeightRatios(const std::wstring& basePath)
 {
-    CCalcResultFile file;
-    if (!file.Open(stringFormat(kHorizontalFile, basePath.c_str())))
-        return;
-    if (!file.FindNth(L"重力二阶效应及结构稳定", 2))
-        return;
-    if (!file.Find(L"  0.00度方向.."))
-        return;
+    static const CDirectionTables kTables = {kHorizontalFile, L"重力二阶效应及结构稳定", L"  0.00度方向..",
+                                             L"  90.00度方向..", 0};
     // A direction without a matching row counts 0.
-    float x = 0;
-    ReadStiffWeightTable(file, true, x);
-    if (!file.Find(L"  90.00度方向.."))
-        return;
-    float y = 0;
-    ReadStiffWeightTable(file, false, y);
-    m_stiffWeightRatioX = x;
-    m_stiffWeightRatioY = y;
+    float x = 0, y = 0;
+    bool found[2] = {false, false};
+    auto readTable = [this](CCalcResultFile& file, int direction, float& value) {
+        return ReadStiffWeightTable(file, direction == 0, value);
+    };
+    if (ReadDirectionTables(basePath, kTables, readTable, x, y, found)) {
+        m_stiffWeightRatioX = x;
+        m_stiffWeightRatioY = y;
+    }
 }
 
 // Only the first 18 characters of a row (20 when the header has the
@@ -430,22 +450,12 @@ bool CORVEX18Result::ReadStiffWeightTable(CCalcResultFile& file, bool zeroDegree
 // only when both directions have one.
 void CORVEX18Result::ReadShearCapacityRatios(const std::wstring& basePath)
 {
-    CCalcResultFile file;
-    if (!file.Open(stringFormat(kHorizontalFile, basePath.c_str())))
-        return;
-    if (!file.FindNth(L"楼层层间抗侧力结构的承载力比值", 2))
-        return;
-    if (!file.Find(L"    0(度)方向......"))
-        return;
-    file.Skip(1);
-    float x = 0;
-    bool foundX = ReadLowestShearCapacity(file, x);
-    if (!file.Find(L"   90(度)方向........."))
-        return;
-    file.Skip(1);
-    float y = 0;
-    bool foundY = ReadLowestShearCapacity(file, y);
-    if (foundX && foundY) {
+    static const CDirectionTables kTables = {kHorizontalFile, L"楼层层间抗侧力结构的承载力比值", L"    0(度)方向......",
+                                             L"   90(度)方向.........", 1};
+    float x = 0, y = 0;
+    bool found[2] = {false, false};
+    auto readTable = [this](CCalcResultFile& file, int, float& value) { return ReadLowestShearCapacity(file, value); };
+    if (ReadDirectionTables(basePath, kTables, readTable, x, y, found) && found[0] && found[1]) {
         m_shearCapRatioX = x;
         m_shearCapRatioY = y;
     }

@@ -33,8 +33,10 @@ public:
 
     // Reads the four result files of the project whose .prj file is prjPath
     // (the files are named from the path without its last four characters).
-    // Always true: whatever is not found keeps its initial value.
-    virtual bool ReadResults(const std::wstring& prjPath);
+    // Nothing here is a failure: a missing or damaged file, heading or row
+    // leaves its quantities at their initial values, which the record itself
+    // shows, so there is no result to report.
+    virtual void ReadResults(const std::wstring& prjPath);
 
     // One displacement table under heading (two rows per storey): the
     // largest displacement ratio into ratio, the largest inter-storey ratio

@@ -5,25 +5,14 @@
 // are not scored.
 #pragma once
 
-#include "scoring/ScoringItem.h"
+#include <cstdint>
 
-class CScoringGenInfoItem : public CScoringItem {
+#include "scoring/ScoringCategoryItem.h"
+
+class CScoringGenInfoItem : public CScoringCategoryItem {
 public:
     CScoringGenInfoItem();
     ~CScoringGenInfoItem() override;
-
-    // Takes value, or refuses a duplicate name with
-    // "总信息字段 %s 重名,请另外命名一个名字!" (caption "警告") and deletes it.
-    // Returns whether value was kept.
-    bool AddValue(CTmData* value);
-
-    void Score(const CScoringItem& standard, float valueScore) override;
-    float GetValueScore() const override;
-    // Deletes the values; the model facts stay.
-    void ClearValues() override;
-    CTmData* FindValue(const std::wstring& name) const override;
-    const CTmDataList& GetValues() const override;
-    int GetCategory() const override;
 
     // Number of computed storeys ("结构计算总层数"); the per-storey values are
     // created for this many storeys.
@@ -33,5 +22,4 @@ public:
     // Value #19 of the "总信息" data line: a storey number handed on to the
     // result reader (0 when the line is shorter).
     int32_t m_resultOption;
-    CTmDataList m_values;
 };

@@ -1,11 +1,10 @@
-// The scoring item of one category: base of the six category classes.
+// The scoring item of one category: the interface the computation, the
+// views and the workbooks use.
 //
 // An item owns the values the readers found for its category, carries the
 // category's full score and the score earned in the last computation. The
-// six classes derive from this one directly; each holds its own m_values and
-// its own duplicate-name message. The shared behaviour (scoring a student
-// item against the standard item, the value share, finding and adding
-// values) is written once here, over the list a class hands in.
+// behaviour the six categories share is CScoringCategoryItem's
+// (scoring/ScoringCategoryItem.h).
 #pragma once
 
 #include <memory>
@@ -45,15 +44,4 @@ public:
 
     float m_fullScore;
     float m_score;
-
-protected:
-    // Appends value to values and takes it, unless a value of its name is
-    // there already: then duplicateFormat (with "%s" for the name) is shown
-    // with the caption "警告" and value is deleted. Null is ignored. Returns
-    // whether value was kept.
-    static bool AddValueTo(CTmDataList& values, CTmData* value, const wchar_t* duplicateFormat);
-    static CTmData* FindValueIn(const CTmDataList& values, const std::wstring& name);
-    static float ValueScoreOf(const CTmDataList& values, float fullScore);
-    // Score over this item's values (this item's m_score is written too).
-    void ScoreValues(const CTmDataList& values, const CScoringItem& standard, float valueScore);
 };

@@ -2,8 +2,15 @@
 //
 // It knows the project's files, holds the model tables the readers extract
 // and owns the six category items, which own the values that are scored.
-// Setting the paths, the completion values and the status text live in
-// ScoringProject.cpp; Load (the reading of the files) in its own file.
+//
+// The class is split over two libraries. Setting the paths, the completion
+// values and the status text are defined here, in scoring/ScoringProject.cpp
+// (library tmscoring). Load and LoadCalcResultItems drive the readers, which
+// fill this record and so depend on scoring; they are defined with them, in
+// readers/ScoringProjectLoad.cpp and readers/CalcResultItems.cpp (library
+// tmreaders), so that the dependency runs one way. A program that loads
+// projects links tmreaders, which brings tmscoring; one that only scores
+// records already loaded links tmscoring alone, and must not call Load.
 #pragma once
 
 #include <cstdint>
@@ -12,13 +19,9 @@
 #include <vector>
 
 #include "scoring/FloorTables.h"
-#include "scoring/ScoringCalcResultItem.h"
 #include "scoring/ScoringCategory.h"
+#include "scoring/ScoringCategoryItem.h"
 #include "scoring/ScoringGenInfoItem.h"
-#include "scoring/ScoringGoujianItem.h"
-#include "scoring/ScoringLayerInfoItem.h"
-#include "scoring/ScoringTmQIItem.h"
-#include "scoring/ScoringWorkDrawingItem.h"
 
 // m_loadStatus
 enum {

@@ -56,8 +56,14 @@ bool CTmData::SameKind(const CTmData& other) const
     return other.m_type == m_type && other.m_name == m_name;
 }
 
-// The scalar classes test the value, then the group; the list classes test
-// the group first. Either way the result is the same.
+template <class T, class Field>
+bool CTmData::SameField(const CTmData& other, Field T::*field) const
+{
+    if (&other == this)
+        return true;
+    const T* o = SameKind(other) ? dynamic_cast<const T*>(&other) : nullptr;
+    return o && o->m_group == m_group && o->*field == static_cast<const T*>(this)->*field;
+}
 
 // ---------------------------------------------------------------------------
 
@@ -68,10 +74,7 @@ CTmCharData::CTmCharData(const std::wstring& name, const int& group, int8_t valu
 
 bool CTmCharData::IsEqual(const CTmData& other) const
 {
-    if (&other == this)
-        return true;
-    const CTmCharData* o = SameKind(other) ? dynamic_cast<const CTmCharData*>(&other) : nullptr;
-    return o && o->m_value == m_value && o->m_group == m_group;
+    return SameField(other, &CTmCharData::m_value);
 }
 
 std::wstring CTmCharData::GetValueText() const
@@ -86,10 +89,7 @@ CTmInt16Data::CTmInt16Data(const std::wstring& name, const int& group, int16_t v
 
 bool CTmInt16Data::IsEqual(const CTmData& other) const
 {
-    if (&other == this)
-        return true;
-    const CTmInt16Data* o = SameKind(other) ? dynamic_cast<const CTmInt16Data*>(&other) : nullptr;
-    return o && o->m_value == m_value && o->m_group == m_group;
+    return SameField(other, &CTmInt16Data::m_value);
 }
 
 std::wstring CTmInt16Data::GetValueText() const
@@ -104,10 +104,7 @@ CTmIntData::CTmIntData(const std::wstring& name, const int& group, int32_t value
 
 bool CTmIntData::IsEqual(const CTmData& other) const
 {
-    if (&other == this)
-        return true;
-    const CTmIntData* o = SameKind(other) ? dynamic_cast<const CTmIntData*>(&other) : nullptr;
-    return o && o->m_value == m_value && o->m_group == m_group;
+    return SameField(other, &CTmIntData::m_value);
 }
 
 std::wstring CTmIntData::GetValueText() const
@@ -136,6 +133,16 @@ bool FloatOf(const CTmData& other, float& value)
 
 }  // namespace
 
+bool CTmData::SameFloat(const CTmData& other, float value, bool relative, double tolerance) const
+{
+    if (&other == this)
+        return true;
+    float t = 0.0f;
+    if (!SameKind(other) || !FloatOf(other, t))
+        return false;
+    return TmFloatsMatch(value, t, relative, tolerance) && other.m_group == m_group;
+}
+
 CTmFloatData::CTmFloatData(const std::wstring& name, const int& group, float value, bool relative,
                            double tolerance)
     : CTmData(name, group, TM_DATA_FLOAT), m_tolerance(tolerance), m_relative(relative), m_value(value)
@@ -144,12 +151,7 @@ CTmFloatData::CTmFloatData(const std::wstring& name, const int& group, float val
 
 bool CTmFloatData::IsEqual(const CTmData& other) const
 {
-    if (&other == this)
-        return true;
-    float t = 0.0f;
-    if (!SameKind(other) || !FloatOf(other, t))
-        return false;
-    return TmFloatsMatch(m_value, t, m_relative, m_tolerance) && other.m_group == m_group;
+    return SameFloat(other, m_value, m_relative, m_tolerance);
 }
 
 std::wstring CTmFloatData::GetValueText() const
@@ -165,12 +167,7 @@ CTmFloatInverseData::CTmFloatInverseData(const std::wstring& name, const int& gr
 
 bool CTmFloatInverseData::IsEqual(const CTmData& other) const
 {
-    if (&other == this)
-        return true;
-    float t = 0.0f;
-    if (!SameKind(other) || !FloatOf(other, t))
-        return false;
-    return TmFloatsMatch(m_value, t, m_relative, m_tolerance) && other.m_group == m_group;
+    return SameFloat(other, m_value, m_relative, m_tolerance);
 }
 
 std::wstring CTmFloatInverseData::GetValueText() const
@@ -187,10 +184,7 @@ CTmStringData::CTmStringData(const std::wstring& name, const int& group, const s
 
 bool CTmStringData::IsEqual(const CTmData& other) const
 {
-    if (&other == this)
-        return true;
-    const CTmStringData* o = SameKind(other) ? dynamic_cast<const CTmStringData*>(&other) : nullptr;
-    return o && o->m_value == m_value && o->m_group == m_group;
+    return SameField(other, &CTmStringData::m_value);
 }
 
 std::wstring CTmStringData::GetValueText() const
@@ -206,10 +200,7 @@ CTmIntArrayData::CTmIntArrayData(const std::wstring& name, const int& group,
 
 bool CTmIntArrayData::IsEqual(const CTmData& other) const
 {
-    if (&other == this)
-        return true;
-    const CTmIntArrayData* o = SameKind(other) ? dynamic_cast<const CTmIntArrayData*>(&other) : nullptr;
-    return o && o->m_group == m_group && o->m_values == m_values;
+    return SameField(other, &CTmIntArrayData::m_values);
 }
 
 std::wstring CTmIntArrayData::GetValueText() const
@@ -250,10 +241,7 @@ CTmStringArrayData::CTmStringArrayData(const int& group, const std::vector<std::
 
 bool CTmStringArrayData::IsEqual(const CTmData& other) const
 {
-    if (&other == this)
-        return true;
-    const CTmStringArrayData* o = SameKind(other) ? dynamic_cast<const CTmStringArrayData*>(&other) : nullptr;
-    return o && o->m_group == m_group && o->m_values == m_values;
+    return SameField(other, &CTmStringArrayData::m_values);
 }
 
 std::wstring CTmStringArrayData::GetValueText() const

@@ -72,6 +72,15 @@ protected:
 
     // The type and name tests that open every IsEqual.
     bool SameKind(const CTmData& other) const;
+    // The IsEqual of the classes compared exactly: other is this, or it is
+    // of the same kind, of class T, in the same group and holds the same
+    // field (m_value or m_values) as this, which is a T.
+    template <class T, class Field>
+    bool SameField(const CTmData& other, Field T::*field) const;
+    // The IsEqual of the float and inverse classes: other is this, or a float
+    // or inverse value of the same name and group whose number value matches
+    // by TmFloatsMatch with relative and tolerance.
+    bool SameFloat(const CTmData& other, float value, bool relative, double tolerance) const;
 };
 
 class CTmCharData : public CTmData {

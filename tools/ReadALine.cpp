@@ -14,7 +14,6 @@ using TMTOOLS::String::stringFormat;
 namespace {
 
 const int kDefaultBufSize = 1000;
-const int kMaxIntegerToken = 11;
 thread_local wchar_t t_emptyText[1] = {0};
 
 // The runtime's _wtoi: leading white space, an optional sign, digits up to
@@ -36,6 +35,17 @@ int WideToInt(const wchar_t* text)
         return value > INT_MAX ? INT_MIN : -(int)value;
     return value > INT_MAX ? INT_MAX : (int)value;
 }
+
+void TakeInteger(void* values, int index, const wchar_t* token)
+{
+    static_cast<int*>(values)[index] = WideToInt(token);
+}
+
+// Eleven code units hold every int with its sign (and a few that overflow,
+// which the conversion clamps).
+const TMTOOLS::String::CNumberTokenRules kIntegerTokens = {
+    false, 11, true, L"在文件 %s 中\n第 %d 行第 %d 字符处的字串太长,超出了整型数的表示范围。",
+    L"在文件 %s 中\n第 %d 行 第 %d 字符处有不可识别的整型数"};
 
 }  // namespace
 
@@ -160,8 +170,10 @@ wchar_t* CReadALine::ReadAString(FILE* stream, int start, int end)
     return m_buffer + start;
 }
 
-bool CReadALine::ReadIntegers(FILE* stream, int start, int& count, int* values)
+bool CReadALine::ReadNumbers(FILE* stream, int start, int& count, const TMTOOLS::String::CNumberTokenRules& rules,
+                             TMTOOLS::String::TmTakeToken take, void* context)
 {
+    using namespace TMTOOLS::String;
     ReadState state = ReadLine(stream);
     if (state == kEndOfFile) {
         count = 0;
@@ -191,41 +203,28 @@ bool CReadALine::ReadIntegers(FILE* stream, int start, int& count, int* values)
         return true;
     }
 
-    wchar_t token[kMaxIntegerToken + 1];
-    int tokenLen = 0;
-    int stored = 0;
-    for (int i = start; i < len; ++i) {
-        wchar_t ch = m_buffer[i];
-        if ((ch >= L'0' && ch <= L'9') || ch == L'+' || ch == L'-') {
-            if (tokenLen == kMaxIntegerToken) {
-                Warn(stringFormat(L"在文件 %s 中\n第 %d 行第 %d 字符处的字串太长,超出了整型数的表示范围。",
-                                  FileNameText(), (int)m_lineNumber, i));
-                return false;
-            }
-            token[tokenLen++] = ch;
-            continue;
-        }
-        bool slash = ch == L'/';
-        if (ch == L' ' || ch == L',' || ch == L'\t' || ch == L'\n' || slash) {
-            if (tokenLen > 0) {
-                token[tokenLen] = 0;
-                values[stored++] = WideToInt(token);
-                tokenLen = 0;
-                if (stored == count)
-                    return true;
-            }
-            if (slash) {
-                count = stored;
-                return true;
-            }
-            continue;
-        }
-        Warn(stringFormat(L"在文件 %s 中\n第 %d 行 第 %d 字符处有不可识别的整型数", FileNameText(),
-                          (int)m_lineNumber, i));
+    int taken = 0;
+    int at = 0;
+    switch (ScanNumberTokens(m_buffer, start, count, rules, take, context, taken, at)) {
+    case TM_TOKENS_ALL_TAKEN:
+        return true;
+    case TM_TOKENS_LINE_END:
+    case TM_TOKENS_SLASH:
+        count = taken;
+        return true;
+    case TM_TOKENS_TOO_LONG:
+        Warn(stringFormat(rules.tooLongFormat, FileNameText(), (int)m_lineNumber, at));
+        return false;
+    case TM_TOKENS_UNRECOGNISED:
+        Warn(stringFormat(rules.unrecognisedFormat, FileNameText(), (int)m_lineNumber, at));
         return false;
     }
-    count = stored;
-    return true;
+    return false;
+}
+
+bool CReadALine::ReadIntegers(FILE* stream, int start, int& count, int* values)
+{
+    return ReadNumbers(stream, start, count, kIntegerTokens, TakeInteger, values);
 }
 
 bool CReadALine::ReadInteger(FILE* stream, int start, int count, int* values)
@@ -234,31 +233,31 @@ bool CReadALine::ReadInteger(FILE* stream, int start, int count, int* values)
     return ReadIntegers(stream, start, copy, values);
 }
 
-bool CReadALine::FindString(FILE* stream, const wchar_t* key)
+const wchar_t* CReadALine::FindLine(FILE* stream, const wchar_t* key)
 {
     if (m_isEnd)
-        return false;
+        return nullptr;
     for (;;) {
-        if (ReadLine(stream) != kLineRead)
-            m_buffer[0] = 0;
-        if (wcsstr(m_buffer, key ? key : L""))
-            return true;
+        // The end of the file and a too-long line are looked at as the
+        // empty text.
+        const wchar_t* text = ReadAString(stream, 0, -1);
+        if (wcsstr(text, key ? key : L""))
+            return text;
         if (m_isEnd)
-            return false;
+            return nullptr;
     }
+}
+
+bool CReadALine::FindString(FILE* stream, const wchar_t* key)
+{
+    return FindLine(stream, key) != nullptr;
 }
 
 bool CReadALine::FindString(FILE* stream, const wchar_t* key, std::wstring& line)
 {
-    if (m_isEnd)
+    const wchar_t* text = FindLine(stream, key);
+    if (!text)
         return false;
-    for (;;) {
-        const wchar_t* text = ReadAString(stream, 0, -1);
-        if (wcsstr(text, key ? key : L"")) {
-            line = text;
-            return true;
-        }
-        if (m_isEnd)
-            return false;
-    }
+    line = text;
+    return true;
 }

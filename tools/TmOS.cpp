@@ -95,6 +95,12 @@ void GetShortFilePath(const std::wstring& path, std::wstring& name)
     name = slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
+void GetFolderPath(const std::wstring& path, std::wstring& folder)
+{
+    size_t slash = path.rfind(L'/');
+    folder = slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
 void GetFileName(const std::wstring& path, std::wstring& name)
 {
     GetShortFilePath(path, name);
@@ -138,8 +144,10 @@ void* CTmBuffer::CreateBuffer(unsigned int& size)
         delete[] m_data;
         m_data = new unsigned char[size ? size : 1];
         m_capacity = size;
-        m_size = size;
     }
+    // A reused block is as big as this request says, not as the last one
+    // said: the size is what callers read and what is zeroed.
+    m_size = size;
     memset(m_data, 0, m_size);
     return m_data;
 }

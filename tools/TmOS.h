@@ -26,6 +26,9 @@ TMTOOLS_API void SearchFiles(const std::wstring& folder, const std::wstring& pat
 TMTOOLS_API void GetFileName(const std::wstring& path, std::wstring& name);
 // Last component, extension included.
 TMTOOLS_API void GetShortFilePath(const std::wstring& path, std::wstring& name);
+// Everything before the last "/" (the folder holding the last component);
+// empty when path has no "/".
+TMTOOLS_API void GetFolderPath(const std::wstring& path, std::wstring& folder);
 
 // The native (UTF-8) form of a wide path.
 TMTOOLS_API std::string NativePath(const std::wstring& path);
@@ -39,8 +42,9 @@ public:
     CTmBuffer(const CTmBuffer& other);
     CTmBuffer& operator=(const CTmBuffer& other);
 
-    // Returns a zero-filled block of at least size bytes; a smaller block
-    // is replaced; size becomes the new block's size when one is made.
+    // Returns a block of at least size bytes whose first size bytes are
+    // zero; a smaller block is replaced, a larger one kept. GetSize() is
+    // size afterwards, whether the block is new or reused.
     void* CreateBuffer(unsigned int& size);
 
     unsigned int GetSize() const { return m_size; }

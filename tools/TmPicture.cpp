@@ -1,12 +1,11 @@
-// Picture loading (decoded by Qt's image readers, which is the only use of
-// Qt in the library and stays inside this file) and transparent drawing.
+// Picture loading (decoded by tools/PictureDecoder.cpp) and transparent
+// drawing.
 #include "tools/TmPicture.h"
-
-#include <QByteArray>
-#include <QImage>
 
 #include <climits>
 #include <cstring>
+
+#include "tools/PictureDecoder.h"
 
 namespace TMTOOLS {
 namespace OS {
@@ -24,21 +23,7 @@ std::unique_ptr<CTmBitmap> LoadPictureResource(unsigned int id, const CTmResourc
     const std::vector<unsigned char>* bytes = module->FindResource(id, type);
     if (!bytes || bytes->empty() || bytes->size() > std::size_t(INT_MAX))
         return nullptr;
-    // As the platform's picture loader, recognise the format by content.
-    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes->data()),
-                                              qsizetype(bytes->size()));
-    QImage image;
-    if (!image.loadFromData(data) || image.isNull())
-        return nullptr;
-    QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    std::unique_ptr<CTmBitmap> bitmap(new CTmBitmap);
-    if (argb.isNull() || !bitmap->Create(argb.width(), argb.height()))
-        return nullptr;
-    // Format_ARGB32 keeps each pixel as the 32-bit value 0xAARRGGBB, which
-    // is the bitmap's own layout.
-    for (int y = 0; y < argb.height(); ++y)
-        std::memcpy(bitmap->Row(y), argb.constScanLine(y), std::size_t(argb.width()) * 4);
-    return bitmap;
+    return Picture::Decode(bytes->data(), bytes->size());
 }
 
 // Index of the source pixel that the destination pixel i of count samples

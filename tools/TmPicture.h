@@ -17,8 +17,9 @@ namespace TMTOOLS {
 namespace OS {
 
 // The picture in resource id of type "GIF" (or "JPG") of module, decoded by
-// its content; null when the module, the resource or a readable picture is
-// missing. The caller owns the bitmap.
+// its content (a GIF or a JPEG picture, whichever the bytes are); null when
+// the module, the resource or a readable picture is missing. The caller
+// owns the bitmap.
 TMTOOLS_API std::unique_ptr<CTmBitmap> LoadGIFFromID(unsigned int id, const CTmResourceModule* module);
 TMTOOLS_API std::unique_ptr<CTmBitmap> LoadJPGFromID(unsigned int id, const CTmResourceModule* module);
 

@@ -1,47 +1,41 @@
 // Serialisation of the cell records.
 #include "xls/BiffCellRecords.h"
 
-#include "xls/ByteOrder.h"
-
 namespace BiffXls {
 
-using namespace XlsBytes;
-
-void LabelSST::WriteData(uint8_t* out) const
+void LabelSST::WriteData(RecordWriter& out) const
 {
-    Put16(out, m_row);
-    Put16(out + 2, m_column);
-    Put16(out + 4, m_xfIndex);
-    Put32(out + 6, m_stringIndex);
+    out.Put16(m_row);
+    out.Put16(m_column);
+    out.Put16(m_xfIndex);
+    out.Put32(m_stringIndex);
 }
 
-void RK::WriteData(uint8_t* out) const
+void RK::WriteData(RecordWriter& out) const
 {
-    Put16(out, m_row);
-    Put16(out + 2, m_column);
-    Put16(out + 4, m_xfIndex);
-    Put32(out + 6, m_rk);
+    out.Put16(m_row);
+    out.Put16(m_column);
+    out.Put16(m_xfIndex);
+    out.Put32(m_rk);
 }
 
-void MulRK::WriteData(uint8_t* out) const
+void MulRK::WriteData(RecordWriter& out) const
 {
-    Put16(out, m_row);
-    Put16(out + 2, m_firstColumn);
-    uint8_t* p = out + 4;
+    out.Put16(m_row);
+    out.Put16(m_firstColumn);
     for (const CXfRk& value : m_values) {
-        Put16(p, value.xfIndex);
-        Put32(p + 2, value.rk);
-        p += 6;
+        out.Put16(value.xfIndex);
+        out.Put32(value.rk);
     }
-    Put16(p, LastColumn());
+    out.Put16(LastColumn());
 }
 
-void Number::WriteData(uint8_t* out) const
+void Number::WriteData(RecordWriter& out) const
 {
-    Put16(out, m_row);
-    Put16(out + 2, m_column);
-    Put16(out + 4, m_xfIndex);
-    PutDouble(out + 6, m_value);
+    out.Put16(m_row);
+    out.Put16(m_column);
+    out.Put16(m_xfIndex);
+    out.PutDouble(m_value);
 }
 
 }  // namespace BiffXls

@@ -13,7 +13,7 @@ namespace BiffXls {
 class LabelSST : public Record {
 public:
     LabelSST(uint16_t row = 0, uint16_t column = 0, uint32_t stringIndex = 0)
-        : Record(0x00FD), m_row(row), m_column(column), m_xfIndex(0), m_stringIndex(stringIndex)
+        : Record(RecordType::kLabelSST), m_row(row), m_column(column), m_xfIndex(0), m_stringIndex(stringIndex)
     {
     }
     uint32_t DataSize() const override { return 10; }
@@ -24,13 +24,13 @@ public:
     uint32_t m_stringIndex;
 
 protected:
-    void WriteData(uint8_t* out) const override;
+    void WriteData(RecordWriter& out) const override;
 };
 
 class RK : public Record {
 public:
     RK(uint16_t row = 0, uint16_t column = 0, uint32_t rk = 0)
-        : Record(0x027E), m_row(row), m_column(column), m_xfIndex(0), m_rk(rk)
+        : Record(RecordType::kRK), m_row(row), m_column(column), m_xfIndex(0), m_rk(rk)
     {
     }
     uint32_t DataSize() const override { return 10; }
@@ -41,7 +41,7 @@ public:
     uint32_t m_rk;
 
 protected:
-    void WriteData(uint8_t* out) const override;
+    void WriteData(RecordWriter& out) const override;
 };
 
 class MulRK : public Record {
@@ -51,7 +51,7 @@ public:
         uint32_t rk;
     };
 
-    MulRK(uint16_t row = 0, uint16_t firstColumn = 0) : Record(0x00BD), m_row(row), m_firstColumn(firstColumn) {}
+    MulRK(uint16_t row = 0, uint16_t firstColumn = 0) : Record(RecordType::kMulRK), m_row(row), m_firstColumn(firstColumn) {}
     uint32_t DataSize() const override { return 6 + 6 * (uint32_t)m_values.size(); }
     uint16_t LastColumn() const { return (uint16_t)(m_firstColumn + m_values.size() - 1); }
 
@@ -60,13 +60,13 @@ public:
     std::vector<CXfRk> m_values;  // one per column from the first on
 
 protected:
-    void WriteData(uint8_t* out) const override;
+    void WriteData(RecordWriter& out) const override;
 };
 
 class Number : public Record {
 public:
     Number(uint16_t row = 0, uint16_t column = 0, double value = 0)
-        : Record(0x0203), m_row(row), m_column(column), m_xfIndex(0), m_value(value)
+        : Record(RecordType::kNumber), m_row(row), m_column(column), m_xfIndex(0), m_value(value)
     {
     }
     uint32_t DataSize() const override { return 14; }
@@ -77,7 +77,7 @@ public:
     double m_value;
 
 protected:
-    void WriteData(uint8_t* out) const override;
+    void WriteData(RecordWriter& out) const override;
 };
 
 }  // namespace BiffXls

@@ -1,14 +1,10 @@
 // Default values and serialisation of the workbook globals' records.
 #include "xls/BiffGlobalsRecords.h"
 
-#include "xls/ByteOrder.h"
-
 namespace BiffXls {
 
-using namespace XlsBytes;
-
 BOF::BOF(uint16_t substreamType)
-    : Record(0x0809),
+    : Record(RecordType::kBOF),
       m_version(0x0600),
       m_substreamType(substreamType),
       m_build(0x19A0),
@@ -18,18 +14,18 @@ BOF::BOF(uint16_t substreamType)
 {
 }
 
-void BOF::WriteData(uint8_t* out) const
+void BOF::WriteData(RecordWriter& out) const
 {
-    Put16(out, m_version);
-    Put16(out + 2, m_substreamType);
-    Put16(out + 4, m_build);
-    Put16(out + 6, m_year);
-    Put32(out + 8, m_historyFlags);
-    Put32(out + 12, m_lowestVersion);
+    out.Put16(m_version);
+    out.Put16(m_substreamType);
+    out.Put16(m_build);
+    out.Put16(m_year);
+    out.Put32(m_historyFlags);
+    out.Put32(m_lowestVersion);
 }
 
 Window1::Window1()
-    : Record(0x003D),
+    : Record(RecordType::kWindow1),
       m_horizontalPosition(0x0078),
       m_verticalPosition(0x0078),
       m_width(0x3B1F),
@@ -42,21 +38,21 @@ Window1::Window1()
 {
 }
 
-void Window1::WriteData(uint8_t* out) const
+void Window1::WriteData(RecordWriter& out) const
 {
-    Put16(out, m_horizontalPosition);
-    Put16(out + 2, m_verticalPosition);
-    Put16(out + 4, m_width);
-    Put16(out + 6, m_height);
-    Put16(out + 8, m_options);
-    Put16(out + 10, m_activeSheet);
-    Put16(out + 12, m_firstVisibleTab);
-    Put16(out + 14, m_selectedSheets);
-    Put16(out + 16, m_tabBarWidth);
+    out.Put16(m_horizontalPosition);
+    out.Put16(m_verticalPosition);
+    out.Put16(m_width);
+    out.Put16(m_height);
+    out.Put16(m_options);
+    out.Put16(m_activeSheet);
+    out.Put16(m_firstVisibleTab);
+    out.Put16(m_selectedSheets);
+    out.Put16(m_tabBarWidth);
 }
 
 Font::Font()
-    : Record(0x0031),
+    : Record(RecordType::kFont),
       m_height(200),
       m_options(0),
       m_colourIndex(0x7FFF),
@@ -74,25 +70,25 @@ uint32_t Font::DataSize() const
     return 16 + 2 * (uint32_t)m_name.size();
 }
 
-void Font::WriteData(uint8_t* out) const
+void Font::WriteData(RecordWriter& out) const
 {
-    Put16(out, m_height);
-    Put16(out + 2, m_options);
-    Put16(out + 4, m_colourIndex);
-    Put16(out + 6, m_weight);
-    Put16(out + 8, m_escapement);
-    Put8(out + 10, m_underline);
-    Put8(out + 11, m_family);
-    Put8(out + 12, m_characterSet);
-    Put8(out + 13, 0);
-    Put8(out + 14, (uint8_t)m_name.size());
-    Put8(out + 15, 0x01);
+    out.Put16(m_height);
+    out.Put16(m_options);
+    out.Put16(m_colourIndex);
+    out.Put16(m_weight);
+    out.Put16(m_escapement);
+    out.Put8(m_underline);
+    out.Put8(m_family);
+    out.Put8(m_characterSet);
+    out.Put8(0);
+    out.Put8((uint8_t)m_name.size());
+    out.Put8(0x01);
     for (size_t i = 0; i < m_name.size(); ++i)
-        Put16(out + 16 + 2 * i, m_name[i]);
+        out.Put16(m_name[i]);
 }
 
 XF::XF()
-    : Record(0x00E0),
+    : Record(RecordType::kXF),
       m_fontIndex(0),
       m_formatIndex(0),
       m_typeAndProtection(0xFFF5),
@@ -106,32 +102,32 @@ XF::XF()
 {
 }
 
-void XF::WriteData(uint8_t* out) const
+void XF::WriteData(RecordWriter& out) const
 {
-    Put16(out, m_fontIndex);
-    Put16(out + 2, m_formatIndex);
-    Put16(out + 4, m_typeAndProtection);
-    Put8(out + 6, m_alignment);
-    Put8(out + 7, m_rotation);
-    Put8(out + 8, m_textProperties);
-    Put8(out + 9, m_usedAttributes);
-    Put32(out + 10, m_borderLines);
-    Put32(out + 14, m_colours);
-    Put16(out + 18, m_fillColours);
+    out.Put16(m_fontIndex);
+    out.Put16(m_formatIndex);
+    out.Put16(m_typeAndProtection);
+    out.Put8(m_alignment);
+    out.Put8(m_rotation);
+    out.Put8(m_textProperties);
+    out.Put8(m_usedAttributes);
+    out.Put32(m_borderLines);
+    out.Put32(m_colours);
+    out.Put16(m_fillColours);
 }
 
-Style::Style() : Record(0x0293), m_xfIndex(0x8000), m_builtInId(0x00), m_outlineLevel(0xFF)
+Style::Style() : Record(RecordType::kStyle), m_xfIndex(0x8000), m_builtInId(0x00), m_outlineLevel(0xFF)
 {
 }
 
-void Style::WriteData(uint8_t* out) const
+void Style::WriteData(RecordWriter& out) const
 {
-    Put16(out, m_xfIndex);
-    Put8(out + 2, m_builtInId);
-    Put8(out + 3, m_outlineLevel);
+    out.Put16(m_xfIndex);
+    out.Put8(m_builtInId);
+    out.Put8(m_outlineLevel);
 }
 
-BoundSheet::BoundSheet() : Record(0x0085), m_position(0), m_visibility(0), m_sheetType(0), m_wide(false)
+BoundSheet::BoundSheet() : Record(RecordType::kBoundSheet), m_position(0), m_visibility(0), m_sheetType(0), m_wide(false)
 {
 }
 
@@ -154,21 +150,21 @@ uint32_t BoundSheet::DataSize() const
     return 8 + (m_wide ? 2 * (uint32_t)m_wideName.size() : (uint32_t)m_narrowName.size());
 }
 
-void BoundSheet::WriteData(uint8_t* out) const
+void BoundSheet::WriteData(RecordWriter& out) const
 {
-    Put32(out, m_position);
-    Put8(out + 4, m_visibility);
-    Put8(out + 5, m_sheetType);
+    out.Put32(m_position);
+    out.Put8(m_visibility);
+    out.Put8(m_sheetType);
     if (m_wide) {
-        Put8(out + 6, (uint8_t)m_wideName.size());
-        Put8(out + 7, 0x01);
+        out.Put8((uint8_t)m_wideName.size());
+        out.Put8(0x01);
         for (size_t i = 0; i < m_wideName.size(); ++i)
-            Put16(out + 8 + 2 * i, m_wideName[i]);
+            out.Put16(m_wideName[i]);
     } else {
-        Put8(out + 6, (uint8_t)m_narrowName.size());
-        Put8(out + 7, 0x00);
+        out.Put8((uint8_t)m_narrowName.size());
+        out.Put8(0x00);
         for (size_t i = 0; i < m_narrowName.size(); ++i)
-            Put8(out + 8 + i, (uint8_t)m_narrowName[i]);
+            out.Put8((uint8_t)m_narrowName[i]);
     }
 }
 

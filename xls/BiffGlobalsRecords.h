@@ -26,16 +26,16 @@ public:
     uint32_t m_lowestVersion;
 
 protected:
-    void WriteData(uint8_t* out) const override;
+    void WriteData(RecordWriter& out) const override;
 };
 
 class BiffEOF : public Record {
 public:
-    BiffEOF() : Record(0x000A) {}
+    BiffEOF() : Record(RecordType::kEOF) {}
     uint32_t DataSize() const override { return 0; }
 
 protected:
-    void WriteData(uint8_t*) const override {}
+    void WriteData(RecordWriter&) const override {}
 };
 
 class Window1 : public Record {
@@ -54,7 +54,7 @@ public:
     uint16_t m_tabBarWidth;
 
 protected:
-    void WriteData(uint8_t* out) const override;
+    void WriteData(RecordWriter& out) const override;
 };
 
 class Font : public Record {
@@ -73,7 +73,7 @@ public:
     std::u16string m_name;  // stored as UTF-16LE
 
 protected:
-    void WriteData(uint8_t* out) const override;
+    void WriteData(RecordWriter& out) const override;
 };
 
 class XF : public Record {
@@ -93,7 +93,7 @@ public:
     uint16_t m_fillColours;
 
 protected:
-    void WriteData(uint8_t* out) const override;
+    void WriteData(RecordWriter& out) const override;
 };
 
 class Style : public Record {
@@ -106,7 +106,7 @@ public:
     uint8_t m_outlineLevel;
 
 protected:
-    void WriteData(uint8_t* out) const override;
+    void WriteData(RecordWriter& out) const override;
 };
 
 // A sheet's entry in the globals: where its BOF is and its name, kept as
@@ -127,7 +127,7 @@ public:
     std::u16string m_wideName;
 
 protected:
-    void WriteData(uint8_t* out) const override;
+    void WriteData(RecordWriter& out) const override;
 
 private:
     bool m_wide;

@@ -1,6 +1,7 @@
 // Record framing and CONTINUE cutting shared by all BIFF8 records.
 #include "xls/BiffRecord.h"
 
+#include <cassert>
 #include <cstring>
 
 #include "xls/ByteOrder.h"
@@ -24,7 +25,7 @@ size_t Record::Read(const uint8_t* bytes, size_t size)
     m_data.assign(bytes + kRecordHeaderSize, bytes + kRecordHeaderSize + length);
     m_splits.clear();
     size_t taken = kRecordHeaderSize + length;
-    while (size - taken >= kRecordHeaderSize && XlsBytes::Get16(bytes + taken) == kContinueType) {
+    while (size - taken >= kRecordHeaderSize && XlsBytes::Get16(bytes + taken) == RecordType::kContinue) {
         uint32_t more = XlsBytes::Get16(bytes + taken + 2);
         if (size - taken - kRecordHeaderSize < more)
             break;
@@ -41,10 +42,18 @@ uint32_t Record::DataSize() const
     return (uint32_t)m_data.size();
 }
 
-void Record::WriteData(uint8_t* out) const
+void Record::WriteData(RecordWriter& out) const
 {
-    if (!m_data.empty())
-        memcpy(out, m_data.data(), m_data.size());
+    out.PutBytes(m_data.data(), m_data.size());
+}
+
+// Declared size against bytes written: see RecordWriter.
+void Record::WriteChecked(uint8_t* out, uint32_t size) const
+{
+    RecordWriter writer(out, size);
+    WriteData(writer);
+    assert(writer.Written() == size && "a record wrote other than its DataSize");
+    (void)writer;
 }
 
 std::vector<uint32_t> Record::Cuts() const
@@ -72,19 +81,19 @@ size_t Record::Write(uint8_t* out) const
     if (size <= kMaxRecordData && m_splits.empty()) {
         XlsBytes::Put16(out, m_type);
         XlsBytes::Put16(out + 2, (uint16_t)size);
-        WriteData(out + kRecordHeaderSize);
+        WriteChecked(out + kRecordHeaderSize, size);
         return kRecordHeaderSize + size;
     }
     // Long data: lay it out whole, then frame each piece.
     std::vector<uint8_t> data(size);
-    WriteData(data.data());
+    WriteChecked(data.data(), size);
     std::vector<uint32_t> cuts = Cuts();
     cuts.push_back(size);
     uint8_t* p = out;
     uint32_t begin = 0;
     for (size_t i = 0; i < cuts.size(); ++i) {
         uint32_t length = cuts[i] - begin;
-        XlsBytes::Put16(p, i == 0 ? m_type : kContinueType);
+        XlsBytes::Put16(p, i == 0 ? m_type : RecordType::kContinue);
         XlsBytes::Put16(p + 2, (uint16_t)length);
         if (length > 0)
             memcpy(p + kRecordHeaderSize, data.data() + begin, length);

@@ -1,33 +1,29 @@
 // Serialisation of the worksheet framing records.
 #include "xls/BiffSheetRecords.h"
 
-#include "xls/ByteOrder.h"
-
 namespace BiffXls {
 
-using namespace XlsBytes;
-
-void Index::WriteData(uint8_t* out) const
+void Index::WriteData(RecordWriter& out) const
 {
-    Put32(out, 0);
-    Put32(out + 4, m_firstRow);
-    Put32(out + 8, m_rowCount);
-    Put32(out + 12, 0);
+    out.Put32(0);
+    out.Put32(m_firstRow);
+    out.Put32(m_rowCount);
+    out.Put32(0);
     for (size_t i = 0; i < m_dbCellPositions.size(); ++i)
-        Put32(out + 16 + 4 * i, m_dbCellPositions[i]);
+        out.Put32(m_dbCellPositions[i]);
 }
 
-void Dimensions::WriteData(uint8_t* out) const
+void Dimensions::WriteData(RecordWriter& out) const
 {
-    Put32(out, m_firstRow);
-    Put32(out + 4, m_rowCount);
-    Put16(out + 8, m_firstColumn);
-    Put16(out + 10, m_columnCount);
-    Put16(out + 12, 0);
+    out.Put32(m_firstRow);
+    out.Put32(m_rowCount);
+    out.Put16(m_firstColumn);
+    out.Put16(m_columnCount);
+    out.Put16(0);
 }
 
 Window2::Window2()
-    : Record(0x023E),
+    : Record(RecordType::kWindow2),
       m_options(0x06B6),
       m_firstVisibleRow(0),
       m_firstVisibleColumn(0),
@@ -37,39 +33,39 @@ Window2::Window2()
 {
 }
 
-void Window2::WriteData(uint8_t* out) const
+void Window2::WriteData(RecordWriter& out) const
 {
-    Put16(out, m_options);
-    Put16(out + 2, m_firstVisibleRow);
-    Put16(out + 4, m_firstVisibleColumn);
-    Put16(out + 6, m_gridLineColour);
-    Put16(out + 8, 0);
-    Put16(out + 10, m_pageBreakMagnification);
-    Put16(out + 12, m_normalMagnification);
-    Put32(out + 14, 0);
+    out.Put16(m_options);
+    out.Put16(m_firstVisibleRow);
+    out.Put16(m_firstVisibleColumn);
+    out.Put16(m_gridLineColour);
+    out.Put16(0);
+    out.Put16(m_pageBreakMagnification);
+    out.Put16(m_normalMagnification);
+    out.Put32(0);
 }
 
 Row::Row(uint16_t row, uint16_t columnCount)
-    : Record(0x0208), m_row(row), m_firstColumn(0), m_columnCount(columnCount), m_height(255), m_flags(0)
+    : Record(RecordType::kRow), m_row(row), m_firstColumn(0), m_columnCount(columnCount), m_height(255), m_flags(0)
 {
 }
 
-void Row::WriteData(uint8_t* out) const
+void Row::WriteData(RecordWriter& out) const
 {
-    Put16(out, m_row);
-    Put16(out + 2, m_firstColumn);
-    Put16(out + 4, m_columnCount);
-    Put16(out + 6, m_height);
-    Put16(out + 8, 0);
-    Put16(out + 10, 0);
-    Put32(out + 12, m_flags);
+    out.Put16(m_row);
+    out.Put16(m_firstColumn);
+    out.Put16(m_columnCount);
+    out.Put16(m_height);
+    out.Put16(0);
+    out.Put16(0);
+    out.Put32(m_flags);
 }
 
-void DBCell::WriteData(uint8_t* out) const
+void DBCell::WriteData(RecordWriter& out) const
 {
-    Put32(out, m_firstRowOffset);
+    out.Put32(m_firstRowOffset);
     for (size_t i = 0; i < m_rowOffsets.size(); ++i)
-        Put16(out + 4 + 2 * i, m_rowOffsets[i]);
+        out.Put16(m_rowOffsets[i]);
 }
 
 }  // namespace BiffXls

@@ -12,7 +12,7 @@ namespace BiffXls {
 // The sheet's used rows and the stream position of every DBCELL.
 class Index : public Record {
 public:
-    Index() : Record(0x020B), m_firstRow(0), m_rowCount(0) {}
+    Index() : Record(RecordType::kIndex), m_firstRow(0), m_rowCount(0) {}
     uint32_t DataSize() const override { return 16 + 4 * (uint32_t)m_dbCellPositions.size(); }
 
     uint32_t m_firstRow;
@@ -20,12 +20,12 @@ public:
     std::vector<uint32_t> m_dbCellPositions;
 
 protected:
-    void WriteData(uint8_t* out) const override;
+    void WriteData(RecordWriter& out) const override;
 };
 
 class Dimensions : public Record {
 public:
-    Dimensions() : Record(0x0200), m_firstRow(0), m_rowCount(0), m_firstColumn(0), m_columnCount(0) {}
+    Dimensions() : Record(RecordType::kDimensions), m_firstRow(0), m_rowCount(0), m_firstColumn(0), m_columnCount(0) {}
     uint32_t DataSize() const override { return 14; }
 
     uint32_t m_firstRow;
@@ -34,7 +34,7 @@ public:
     uint16_t m_columnCount;  // one past the last column
 
 protected:
-    void WriteData(uint8_t* out) const override;
+    void WriteData(RecordWriter& out) const override;
 };
 
 class Window2 : public Record {
@@ -52,7 +52,7 @@ public:
     uint16_t m_normalMagnification;
 
 protected:
-    void WriteData(uint8_t* out) const override;
+    void WriteData(RecordWriter& out) const override;
 };
 
 class Row : public Record {
@@ -69,21 +69,21 @@ public:
     uint32_t m_flags;
 
 protected:
-    void WriteData(uint8_t* out) const override;
+    void WriteData(RecordWriter& out) const override;
 };
 
 // Closes a row block: the distance back to its first ROW and, per row, the
 // distance between the rows' first cell records.
 class DBCell : public Record {
 public:
-    DBCell() : Record(0x00D7), m_firstRowOffset(0) {}
+    DBCell() : Record(RecordType::kDBCell), m_firstRowOffset(0) {}
     uint32_t DataSize() const override { return 4 + 2 * (uint32_t)m_rowOffsets.size(); }
 
     uint32_t m_firstRowOffset;
     std::vector<uint16_t> m_rowOffsets;
 
 protected:
-    void WriteData(uint8_t* out) const override;
+    void WriteData(RecordWriter& out) const override;
 };
 
 }  // namespace BiffXls

@@ -8,6 +8,7 @@
 
 #include "tools/TmString.h"
 #include "xls/CompoundDocumentFormat.h"
+#include "xls/Utf16.h"
 
 using namespace CompoundFormat;
 
@@ -17,20 +18,9 @@ namespace {
 // carry or that the format forbids in names.
 bool ToUtf16Name(const std::wstring& text, std::u16string& name)
 {
-    name.clear();
-    for (wchar_t ch : text) {
-        uint32_t c = (uint32_t)ch;
-        if (c == 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF) || c == '\\' || c == ':' || c == '!')
-            return false;
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            name += (char16_t)(0xD800 + (c >> 10));
-            name += (char16_t)(0xDC00 + (c & 0x3FF));
-        } else {
-            name += (char16_t)c;
-        }
-    }
-    return !name.empty();
+    if (text.find_first_of(std::wstring(L"\\:!\0", 4)) != std::wstring::npos)
+        return false;
+    return XlsUtf16::FromWide(text, name) && !name.empty();
 }
 
 char16_t UpperAscii(char16_t c)
@@ -75,12 +65,8 @@ CompoundDocument::~CompoundDocument()
 int CompoundDocument::Create(const std::wstring& fileName)
 {
     Close();
-    for (wchar_t ch : fileName) {
-        uint32_t c = (uint32_t)ch;
-        if (c == 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            return kBadName;
-    }
-    if (fileName.empty())
+    std::u16string utf16;
+    if (fileName.empty() || fileName.find(L'\0') != std::wstring::npos || !XlsUtf16::FromWide(fileName, utf16))
         return kBadName;
     std::string native;
     TMTOOLS::String::DecodeUnicode(0, fileName, native);

@@ -204,23 +204,24 @@ bool CompoundDocument::Save()
 
     memset(sector, 0, sizeof sector);
     static const uint8_t signature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
-    memcpy(sector, signature, sizeof signature);
-    Put16(sector + 24, 0x003B);
-    Put16(sector + 26, 3);
-    Put16(sector + 28, 0xFFFE);
-    Put16(sector + 30, 9);
-    Put16(sector + 32, 6);
-    Put32(sector + 40, 0);
-    Put32(sector + 44, (uint32_t)m_fatSectors.size());
-    Put32(sector + 48, m_directorySectors.front());
-    Put32(sector + 52, 0);
-    Put32(sector + 56, kMiniStreamCutoff);
-    Put32(sector + 60, m_miniFatSectors.empty() ? kEndOfChain : m_miniFatSectors.front());
-    Put32(sector + 64, (uint32_t)m_miniFatSectors.size());
-    Put32(sector + 68, m_fatIndexSectors.empty() ? kEndOfChain : m_fatIndexSectors.front());
-    Put32(sector + 72, (uint32_t)m_fatIndexSectors.size());
+    memcpy(sector + HeaderField::kSignature, signature, sizeof signature);
+    Put16(sector + HeaderField::kMinorVersion, 0x003B);
+    Put16(sector + HeaderField::kMajorVersion, 3);
+    Put16(sector + HeaderField::kByteOrder, 0xFFFE);  // little-endian
+    Put16(sector + HeaderField::kSectorShift, 9);
+    Put16(sector + HeaderField::kMiniSectorShift, 6);
+    Put32(sector + HeaderField::kDirectorySectorCount, 0);
+    Put32(sector + HeaderField::kFatSectorCount, (uint32_t)m_fatSectors.size());
+    Put32(sector + HeaderField::kFirstDirectorySector, m_directorySectors.front());
+    Put32(sector + HeaderField::kTransactionSignature, 0);
+    Put32(sector + HeaderField::kMiniStreamCutoff, kMiniStreamCutoff);
+    Put32(sector + HeaderField::kFirstMiniFatSector, m_miniFatSectors.empty() ? kEndOfChain : m_miniFatSectors.front());
+    Put32(sector + HeaderField::kMiniFatSectorCount, (uint32_t)m_miniFatSectors.size());
+    Put32(sector + HeaderField::kFirstFatIndexSector,
+          m_fatIndexSectors.empty() ? kEndOfChain : m_fatIndexSectors.front());
+    Put32(sector + HeaderField::kFatIndexSectorCount, (uint32_t)m_fatIndexSectors.size());
     for (uint32_t i = 0; i < kHeaderFatSlots; ++i)
-        Put32(sector + 76 + 4 * i, i < m_fatSectors.size() ? m_fatSectors[i] : kFree);
+        Put32(sector + HeaderField::kFatSlots + 4 * i, i < m_fatSectors.size() ? m_fatSectors[i] : kFree);
     if (!WriteAt(0, sector, sizeof sector))
         return false;
 
@@ -258,22 +259,22 @@ bool CompoundDocument::Save()
             uint8_t* p = sector + i * kDirEntrySize;
             size_t index = k * perSector + i;
             if (index >= m_entries.size()) {
-                Put32(p + 68, kFree);
-                Put32(p + 72, kFree);
-                Put32(p + 76, kFree);
+                Put32(p + EntryField::kLeft, kFree);
+                Put32(p + EntryField::kRight, kFree);
+                Put32(p + EntryField::kChild, kFree);
                 continue;
             }
             const CDirEntry& e = m_entries[index];
             for (size_t c = 0; c < e.name.size(); ++c)
-                Put16(p + 2 * c, e.name[c]);
-            Put16(p + 64, (uint16_t)((e.name.size() + 1) * 2));
-            Put8(p + 66, e.type);
-            Put8(p + 67, e.colour);
-            Put32(p + 68, e.left);
-            Put32(p + 72, e.right);
-            Put32(p + 76, e.child);
-            Put32(p + 116, e.start);
-            Put32(p + 120, e.size);
+                Put16(p + EntryField::kName + 2 * c, e.name[c]);
+            Put16(p + EntryField::kNameSize, (uint16_t)((e.name.size() + 1) * 2));
+            Put8(p + EntryField::kType, e.type);
+            Put8(p + EntryField::kColour, e.colour);
+            Put32(p + EntryField::kLeft, e.left);
+            Put32(p + EntryField::kRight, e.right);
+            Put32(p + EntryField::kChild, e.child);
+            Put32(p + EntryField::kStart, e.start);
+            Put32(p + EntryField::kSize, e.size);
         }
         if (!WriteAt(SectorOffset(m_directorySectors[k]), sector, sizeof sector))
             return false;

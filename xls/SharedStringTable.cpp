@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "xls/ByteOrder.h"
+#include "xls/Utf16.h"
 
 namespace BiffXls {
 
@@ -17,7 +18,7 @@ const uint8_t kFlagsWide = 0x01;
 
 }  // namespace
 
-SharedStringTable::SharedStringTable() : Record(0x00FC), m_total(0)
+SharedStringTable::SharedStringTable() : Record(RecordType::kSST), m_total(0)
 {
 }
 
@@ -37,22 +38,14 @@ uint32_t SharedStringTable::AddWide(const std::wstring& text)
     uint8_t* out = m_scratch.data();
     size_t units = 0;
     for (wchar_t ch : text) {
-        uint32_t c = (uint32_t)ch;
-        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            c = 0xFFFD;
-        if (c >= 0x10000) {
-            if (units + 2 > kMaxTextUnits)
-                break;
-            c -= 0x10000;
-            XlsBytes::Put16(out + 2 * units, (uint16_t)(0xD800 + (c >> 10)));
-            XlsBytes::Put16(out + 2 * units + 2, (uint16_t)(0xDC00 + (c & 0x3FF)));
-            units += 2;
-        } else {
-            if (units + 1 > kMaxTextUnits)
-                break;
-            XlsBytes::Put16(out + 2 * units, (uint16_t)c);
-            units += 1;
-        }
+        char16_t pair[2];
+        int n = XlsUtf16::Units((uint32_t)ch, pair);
+        if (n == 0)
+            n = XlsUtf16::Units(0xFFFD, pair);  // what UTF-16 cannot carry
+        if (units + n > kMaxTextUnits)
+            break;  // never half a pair
+        for (int i = 0; i < n; ++i)
+            XlsBytes::Put16(out + 2 * units++, (uint16_t)pair[i]);
     }
     return Intern(m_scratch.data(), (uint32_t)(units * 2), true);
 }

@@ -12,6 +12,7 @@
 #include "tools/TmString.h"
 #include "xls/BiffWorkbook.h"
 #include "xls/BiffWorksheet.h"
+#include "xls/Utf16.h"
 
 namespace {
 
@@ -100,18 +101,8 @@ XlsWorksheet* XlsWorkbook::AddSheet(const std::string& name)
 XlsWorksheet* XlsWorkbook::AddSheet(const std::wstring& name)
 {
     std::u16string utf16;
-    for (wchar_t ch : name) {
-        uint32_t c = (uint32_t)ch;
-        if (c == 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            return nullptr;
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            utf16 += (char16_t)(0xD800 + (c >> 10));
-            utf16 += (char16_t)(0xDC00 + (c & 0x3FF));
-        } else {
-            utf16 += (char16_t)c;
-        }
-    }
+    if (name.find(L'\0') != std::wstring::npos || !XlsUtf16::FromWide(name, utf16))
+        return nullptr;
     BiffXls::BoundSheet entry;
     entry.SetWideName(utf16);
     return AppendSheet(utf16, entry);

@@ -50,13 +50,13 @@ protected:
         m_workspace.m_tables[m_li] = [](CScoringProject& project) {
             AddIntValue(project, TM_CATEGORY_GEN_INFO, L"结构形式", 2);
         };
-        m_workspace.m_standardPrjPath = m_standard;
+        m_workspace.SetStandardPrjPath(m_standard);
         m_workspace.RebuildStandardProject();
     }
 
     void AddStudents(const std::vector<std::wstring>& paths)
     {
-        m_workspace.m_studentPaths = paths;
+        m_workspace.SetStudentPaths(paths);
         m_workspace.RebuildStudentProjects();
         m_window.ClearLog();
     }
@@ -96,7 +96,7 @@ TEST_F(Commands, ComputeAndReportStopOnTheirPreconditions)
     EXPECT_EQ(m_window.m_cursorLog, L"[]");
 
     AddStudents({m_zhang});
-    m_workspace.m_standardProject.reset();
+    m_workspace.Shutdown();  // deletes the standard project
     m_workspace.RunCommand(TM_CMD_COMPUTE);
     EXPECT_EQ(m_window.MessageLog(), L"提示: 请先设置一个合法的标准工程!");
     EXPECT_EQ(m_window.m_projectGrid.GetItemText(1, 3), L"");
@@ -121,11 +121,22 @@ TEST_F(Commands, TheReportWritesEveryStudentsWorkbookBesideItsFolderAndReplacesI
                                                        "结构形式|2|2|10.0|10.0\n"
                                                        "振型组合数|15||10.0|0.0\n"
                                                        "地下室层数|1||10.0|0.0");
-    m_workspace.m_standardProject->m_genInfoItem.FindValue(L"地下室层数")->m_selected = false;
+    m_workspace.GetStandardProject()->m_genInfoItem.FindValue(L"地下室层数")->m_selected = false;
     m_workspace.RunCommand(TM_CMD_REPORT);
     EXPECT_EQ(ReadSheet(zhangBook), "评分内容|标准答案|学生答案|标准分值|实际得分\n"
                                     "结构形式|2|2|15.0|15.0\n"
                                     "振型组合数|15|15|15.0|15.0");
+}
+
+TEST_F(Commands, TheReportCountsAndNamesTheWorkbooksItCouldNotWrite)
+{
+    AddStudents({m_zhang, m_li});
+    // A folder where 李四's workbook belongs: the file cannot replace it.
+    TMTOOLS::OS::mkdir_r(m_dir.WFile(L"exam/李四.xls").c_str());
+    EXPECT_FALSE(m_workspace.GenerateReports());
+    EXPECT_EQ(m_window.MessageLog(), L"警告: 导出完成，导出数据在各个工程所在文件夹\n"
+                                     L"其中 1 个工程的评分报告未能写入：\n" + m_li);
+    EXPECT_TRUE(TMTOOLS::OS::FileExist(m_dir.WFile(L"exam/张三.xls").c_str()));
 }
 
 TEST_F(Commands, TheSummaryListsFolderNamesAndTheTotalsAsShown)
@@ -178,8 +189,8 @@ TEST_F(Commands, ASummaryThatCannotBeSavedSaysNothing)
 
 TEST_F(Commands, ExportAndImportOfTheStandardGoThroughTheirDialogs)
 {
-    m_workspace.m_standardProject->m_genInfoItem.FindValue(L"振型组合数")->m_selected = false;
-    m_workspace.m_standardProject->m_genInfoItem.m_fullScore = 12.5f;
+    m_workspace.GetStandardProject()->m_genInfoItem.FindValue(L"振型组合数")->m_selected = false;
+    m_workspace.GetStandardProject()->m_genInfoItem.m_fullScore = 12.5f;
     const std::wstring file = m_dir.WFile(L"评分标准");
     m_window.QueueSave(file);
     m_workspace.RunCommand(TM_CMD_EXPORT_STANDARD);
@@ -192,7 +203,7 @@ TEST_F(Commands, ExportAndImportOfTheStandardGoThroughTheirDialogs)
     EXPECT_EQ(save.m_bufferSize, 500);
 
     // Change everything, then import the file back.
-    m_workspace.m_categoryScores[0] = 99.0f;
+    m_workspace.SetCategoryScore(0, 99.0f);
     m_workspace.RebuildStandardProject();
     m_window.ClearLog();
     m_window.QueueOpen({file});
@@ -203,20 +214,20 @@ TEST_F(Commands, ExportAndImportOfTheStandardGoThroughTheirDialogs)
     EXPECT_FALSE(open.m_multiple);
     EXPECT_EQ(open.m_title, L"请选择要导入的评分标准文件");
     EXPECT_EQ(open.m_initialName, L"Tesmo评分标准.xml");
-    EXPECT_EQ(m_workspace.m_categoryScores[0], 12.5f);
-    EXPECT_TRUE(m_workspace.m_standardProject->m_genInfoItem.FindValue(L"结构形式")->m_selected);
-    EXPECT_FALSE(m_workspace.m_standardProject->m_genInfoItem.FindValue(L"振型组合数")->m_selected);
+    EXPECT_EQ(m_workspace.GetCategoryScore(0), 12.5f);
+    EXPECT_TRUE(m_workspace.GetStandardProject()->m_genInfoItem.FindValue(L"结构形式")->m_selected);
+    EXPECT_FALSE(m_workspace.GetStandardProject()->m_genInfoItem.FindValue(L"振型组合数")->m_selected);
 }
 
 TEST_F(Commands, ImportingAnUnreadableStandardKeepsTheValuesReloadsAndStillSaysDone)
 {
     const std::wstring broken = MakeFile(L"broken.xml", "not xml at all");
-    m_workspace.m_categoryScores[0] = 40.0f;
+    m_workspace.SetCategoryScore(0, 40.0f);
     const int loads = m_workspace.m_loads[m_standard];
     m_window.QueueOpen({broken});
     m_workspace.ImportScoringStandard();
     EXPECT_EQ(m_workspace.m_loads[m_standard], loads + 1);
-    EXPECT_EQ(m_workspace.m_standardProject->m_genInfoItem.m_fullScore, 40.0f);
+    EXPECT_EQ(m_workspace.GetStandardProject()->m_genInfoItem.m_fullScore, 40.0f);
     EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 导入完成!");
 
     m_window.ClearLog();

@@ -2,7 +2,6 @@
 // workspace values it leaves.
 #include <gtest/gtest.h>
 
-#include "scoring/ScoreComputation.h"
 #include "tests/app/WorkspaceFixture.h"
 
 using namespace tmtest;
@@ -27,7 +26,7 @@ protected:
 
     bool Selected(int category, const std::wstring& name)
     {
-        CTmData* value = m_workspace.m_standardProject->GetItem(category).FindValue(name);
+        CTmData* value = m_workspace.GetStandardProject()->GetItem(category).FindValue(name);
         return value && value->m_selected;
     }
 };
@@ -36,13 +35,13 @@ protected:
 
 TEST_F(ScoringStandard, IsWrittenAsUtf8WithTheRootsSevenAttributesInOrderAndOneChildPerCategory)
 {
-    m_workspace.m_standardPrjPath = kStandard;
-    m_workspace.m_categoryScores[0] = 12.5f;
+    m_workspace.SetStandardPrjPath(kStandard);
+    m_workspace.SetCategoryScore(0, 12.5f);
     m_workspace.RebuildStandardProject();
-    m_workspace.m_standardProject->m_genInfoItem.FindValue(L"结构形式")->m_selected = true;
-    ASSERT_TRUE(m_workspace.WriteScoringStandard(m_workspace.m_configPath));
+    m_workspace.GetStandardProject()->m_genInfoItem.FindValue(L"结构形式")->m_selected = true;
+    ASSERT_TRUE(m_workspace.WriteScoringStandard(m_workspace.GetConfigPath()));
 
-    const std::string text = ReadBytes(Utf8(m_workspace.m_configPath));
+    const std::string text = ReadBytes(Utf8(m_workspace.GetConfigPath()));
     const std::string expected =
         "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\n"
         "<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\" 总信息分值=\"12.5\" 各层信息分值=\"30\" "
@@ -59,15 +58,15 @@ TEST_F(ScoringStandard, IsWrittenAsUtf8WithTheRootsSevenAttributesInOrderAndOneC
 
 TEST_F(ScoringStandard, WritingTakesPathAndScoresFromTheStandardProject)
 {
-    m_workspace.m_standardPrjPath = kStandard;
+    m_workspace.SetStandardPrjPath(kStandard);
     m_workspace.RebuildStandardProject();
     // As the settings dialog leaves them.
-    m_workspace.m_standardProject->m_layerInfoItem.m_fullScore = 45.0f;
-    m_workspace.m_standardProject->m_prjPath = L"/exam/other/frame.prj";
-    m_workspace.WriteScoringStandard(m_workspace.m_configPath);
-    EXPECT_EQ(m_workspace.m_categoryScores[1], 45.0f);
-    EXPECT_EQ(m_workspace.m_standardPrjPath, L"/exam/other/frame.prj");
-    EXPECT_NE(ReadBytes(Utf8(m_workspace.m_configPath)).find("各层信息分值=\"45\""), std::string::npos);
+    m_workspace.GetStandardProject()->m_layerInfoItem.m_fullScore = 45.0f;
+    m_workspace.GetStandardProject()->m_prjPath = L"/exam/other/frame.prj";
+    m_workspace.WriteScoringStandard(m_workspace.GetConfigPath());
+    EXPECT_EQ(m_workspace.GetCategoryScore(1), 45.0f);
+    EXPECT_EQ(m_workspace.GetStandardPrjPath(), L"/exam/other/frame.prj");
+    EXPECT_NE(ReadBytes(Utf8(m_workspace.GetConfigPath())).find("各层信息分值=\"45\""), std::string::npos);
 }
 
 TEST_F(ScoringStandard, AValueWhoseNameIsNoXmlNameIsLeftOutSoTheFileStaysReadable)
@@ -77,16 +76,16 @@ TEST_F(ScoringStandard, AValueWhoseNameIsNoXmlNameIsLeftOutSoTheFileStaysReadabl
         AddIntValue(project, TM_CATEGORY_GEN_INFO, L"结构形式", 2);
         AddIntValue(project, TM_CATEGORY_GEN_INFO, L"首层剪重比_X向_％", 3);
     };
-    m_workspace.m_standardPrjPath = kStandard;
-    m_workspace.m_categoryScores[2] = 7.0f;
+    m_workspace.SetStandardPrjPath(kStandard);
+    m_workspace.SetCategoryScore(2, 7.0f);
     m_workspace.RebuildStandardProject();
-    for (const auto& value : m_workspace.m_standardProject->m_genInfoItem.GetValues())
+    for (const auto& value : m_workspace.GetStandardProject()->m_genInfoItem.GetValues())
         value->m_selected = true;
-    m_workspace.WriteScoringStandard(m_workspace.m_configPath);
+    m_workspace.WriteScoringStandard(m_workspace.GetConfigPath());
 
-    m_workspace.m_categoryScores[2] = 1.0f;
-    EXPECT_TRUE(m_workspace.ReadScoringStandard(m_workspace.m_configPath));
-    EXPECT_EQ(m_workspace.m_categoryScores[2], 7.0f);
+    m_workspace.SetCategoryScore(2, 1.0f);
+    EXPECT_TRUE(m_workspace.ReadScoringStandard(m_workspace.GetConfigPath()));
+    EXPECT_EQ(m_workspace.GetCategoryScore(2), 7.0f);
     EXPECT_TRUE(Selected(0, L"结构形式"));
     EXPECT_TRUE(Selected(0, L"首层剪重比_X向_％"));  // full-width signs are letters to the parser
     EXPECT_FALSE(Selected(0, L"周期 (T1)"));
@@ -97,11 +96,11 @@ TEST_F(ScoringStandard, ARootOfAnotherNameIsStillRead)
     WriteConfig("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
                 "<别的名字 标准工程路径=\"/exam/标准/frame.prj\" 计算结果分值=\"15\">"
                 "<总信息 结构形式=\"1\"/></别的名字>");
-    EXPECT_TRUE(m_workspace.ReadScoringStandard(m_workspace.m_configPath));
-    EXPECT_EQ(m_workspace.m_standardPrjPath, kStandard);
-    EXPECT_EQ(m_workspace.m_categoryScores[3], 15.0f);
-    EXPECT_EQ(m_workspace.m_standardProject->m_calcResultItem.m_fullScore, 15.0f);
-    EXPECT_TRUE(m_workspace.m_standardLoaded);
+    EXPECT_TRUE(m_workspace.ReadScoringStandard(m_workspace.GetConfigPath()));
+    EXPECT_EQ(m_workspace.GetStandardPrjPath(), kStandard);
+    EXPECT_EQ(m_workspace.GetCategoryScore(3), 15.0f);
+    EXPECT_EQ(m_workspace.GetStandardProject()->m_calcResultItem.m_fullScore, 15.0f);
+    EXPECT_TRUE(m_workspace.IsStandardLoaded());
     EXPECT_TRUE(Selected(0, L"结构形式"));
     EXPECT_FALSE(Selected(0, L"地下室层数"));
 }
@@ -110,14 +109,14 @@ TEST_F(ScoringStandard, ScoresReadAsNumbersAndAnythingElseKeepsThePreviousScore)
 {
     WriteConfig("<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\" 总信息分值=\"12.5\" "
                 "各层信息分值=\"abc\" 结构模型与荷载分值=\"\" 计算结果分值=\"nan\" 施工图分值=\"1e999\"/>");
-    m_workspace.m_categoryScores[1] = 33.0f;
-    m_workspace.ReadScoringStandard(m_workspace.m_configPath);
-    EXPECT_EQ(m_workspace.m_categoryScores[0], 12.5f);
-    EXPECT_EQ(m_workspace.m_categoryScores[1], 33.0f);
-    EXPECT_EQ(m_workspace.m_categoryScores[2], 20.0f);
-    EXPECT_EQ(m_workspace.m_categoryScores[3], 20.0f);  // NaN would poison every total
-    EXPECT_EQ(m_workspace.m_categoryScores[4], 0.0f);   // so would infinity
-    EXPECT_EQ(m_workspace.m_categoryScores[5], 0.0f);
+    m_workspace.SetCategoryScore(1, 33.0f);
+    m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
+    EXPECT_EQ(m_workspace.GetCategoryScore(0), 12.5f);
+    EXPECT_EQ(m_workspace.GetCategoryScore(1), 33.0f);
+    EXPECT_EQ(m_workspace.GetCategoryScore(2), 20.0f);
+    EXPECT_EQ(m_workspace.GetCategoryScore(3), 20.0f);  // NaN would poison every total
+    EXPECT_EQ(m_workspace.GetCategoryScore(4), 0.0f);   // so would infinity
+    EXPECT_EQ(m_workspace.GetCategoryScore(5), 0.0f);
 }
 
 TEST_F(ScoringStandard, SelectionWordsAreReadByTheirFirstLettersInAnyCase)
@@ -140,7 +139,7 @@ TEST_F(ScoringStandard, SelectionWordsAreReadByTheirFirstLettersInAnyCase)
         m_workspace.m_tables[kStandard] = [&c](CScoringProject& project) {
             AddIntValue(project, TM_CATEGORY_GEN_INFO, L"结构形式", 2, c.before);
         };
-        m_workspace.ReadScoringStandard(m_workspace.m_configPath);
+        m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
         EXPECT_EQ(Selected(0, L"结构形式"), c.after) << "\"" << c.text << "\" on " << c.before;
     }
 }
@@ -150,7 +149,7 @@ TEST_F(ScoringStandard, ACategoryElementTwiceIsAppliedTwiceInOrderAndUnknownElem
     WriteConfig("<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\">"
                 "<总信息 结构形式=\"1\" 地下室层数=\"1\"/><总信息 地下室层数=\"0\"/>"
                 "<各层 结构层1的层高=\"1\"/></标准工程信息>");
-    m_workspace.ReadScoringStandard(m_workspace.m_configPath);
+    m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
     EXPECT_TRUE(Selected(0, L"结构形式"));
     EXPECT_FALSE(Selected(0, L"地下室层数"));
     EXPECT_FALSE(Selected(1, L"结构层1的层高"));
@@ -158,17 +157,17 @@ TEST_F(ScoringStandard, ACategoryElementTwiceIsAppliedTwiceInOrderAndUnknownElem
 
 TEST_F(ScoringStandard, AMissingOrBrokenFileKeepsTheValuesAndStillRebuildsTheStandard)
 {
-    m_workspace.m_standardPrjPath = kStandard;
-    m_workspace.m_categoryScores[0] = 40.0f;
+    m_workspace.SetStandardPrjPath(kStandard);
+    m_workspace.SetCategoryScore(0, 40.0f);
     EXPECT_FALSE(m_workspace.ReadScoringStandard(m_dir.WFile(L"missing.xml")));
-    ASSERT_TRUE(m_workspace.m_standardProject);
-    EXPECT_EQ(m_workspace.m_standardProject->m_genInfoItem.m_fullScore, 40.0f);
-    EXPECT_EQ(m_workspace.m_standardProject->m_genInfoItem.GetValues().size(), 2u);
+    ASSERT_TRUE(m_workspace.GetStandardProject());
+    EXPECT_EQ(m_workspace.GetStandardProject()->m_genInfoItem.m_fullScore, 40.0f);
+    EXPECT_EQ(m_workspace.GetStandardProject()->m_genInfoItem.GetValues().size(), 2u);
 
     WriteConfig("<标准工程信息 标准工程路径=\"/elsewhere/x.prj\" 总信息分值=\"1\"");
-    EXPECT_FALSE(m_workspace.ReadScoringStandard(m_workspace.m_configPath));
-    EXPECT_EQ(m_workspace.m_standardPrjPath, kStandard);
-    EXPECT_EQ(m_workspace.m_categoryScores[0], 40.0f);
+    EXPECT_FALSE(m_workspace.ReadScoringStandard(m_workspace.GetConfigPath()));
+    EXPECT_EQ(m_workspace.GetStandardPrjPath(), kStandard);
+    EXPECT_EQ(m_workspace.GetCategoryScore(0), 40.0f);
 
     // A folder in place of the file.
     EXPECT_FALSE(m_workspace.ReadScoringStandard(m_dir.WPath()));
@@ -179,8 +178,8 @@ TEST_F(ScoringStandard, AStandardThatFailsToLoadIsReportedAfterTheLoadsOwnMessag
 {
     const std::wstring missing = m_dir.WFile(L"gone/frame.prj");
     WriteConfig("<标准工程信息 标准工程路径=\"" + Utf8(missing) + "\"/>");
-    m_workspace.ReadScoringStandard(m_workspace.m_configPath);
-    EXPECT_FALSE(m_workspace.m_standardLoaded);
+    m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
+    EXPECT_FALSE(m_workspace.IsStandardLoaded());
     EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 工程 " + missing +
                                          L" 不存在.\nTesmo评分系统: 标准工程读取失败，请重新设置一个有效的标准工程!");
 }
@@ -188,29 +187,32 @@ TEST_F(ScoringStandard, AStandardThatFailsToLoadIsReportedAfterTheLoadsOwnMessag
 TEST_F(ScoringStandard, APathWithoutPrjGivesAnEmptyStandardWithoutMessageAndEveryStudentScoresZero)
 {
     WriteConfig("<标准工程信息 标准工程路径=\"/exam/标准/frame\"><总信息 结构形式=\"1\"/></标准工程信息>");
-    m_workspace.ReadScoringStandard(m_workspace.m_configPath);
-    ASSERT_TRUE(m_workspace.m_standardProject);
+    m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
+    ASSERT_TRUE(m_workspace.GetStandardProject());
     EXPECT_TRUE(m_window.m_messages.empty());
     EXPECT_EQ(m_workspace.m_loads.count(L"/exam/标准/frame"), 0u);
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
-        EXPECT_TRUE(m_workspace.m_standardProject->GetItem(k).GetValues().empty());
+        EXPECT_TRUE(m_workspace.GetStandardProject()->GetItem(k).GetValues().empty());
 
-    std::unique_ptr<CScoringProject> student(new CScoringProject);
-    AddIntValue(*student, TM_CATEGORY_GEN_INFO, L"结构形式", 2);
-    m_workspace.m_studentProjects.push_back(std::move(student));
-    ASSERT_TRUE(ComputeScores(m_workspace.m_standardProject.get(), m_workspace.m_studentProjects, &m_window));
-    EXPECT_EQ(ProjectTotal(*m_workspace.m_studentProjects[0]), 0.0f);
+    const std::wstring zhang = L"/exam/张三/frame.prj";
+    m_workspace.m_tables[zhang] = [](CScoringProject& project) {
+        AddIntValue(project, TM_CATEGORY_GEN_INFO, L"结构形式", 2);
+    };
+    m_workspace.SetStudentPaths({zhang});
+    m_workspace.RebuildStudentProjects();
+    ASSERT_TRUE(m_workspace.ComputeTotals());
+    EXPECT_EQ(m_workspace.GetScoreSheet().m_entries[0].TotalText(), L"0.00");
 }
 
 TEST_F(ScoringStandard, ExportThenImportLeavesTheStandardUnchanged)
 {
-    m_workspace.m_standardPrjPath = kStandard;
+    m_workspace.SetStandardPrjPath(kStandard);
     const float scores[TM_CATEGORY_COUNT] = {12.5f, 30.0f, 7.25f, 20.0f, 0.0f, 2.0f};
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
-        m_workspace.m_categoryScores[k] = scores[k];
+        m_workspace.SetCategoryScore(k, scores[k]);
     m_workspace.RebuildStandardProject();
-    m_workspace.m_standardProject->m_genInfoItem.FindValue(L"地下室层数")->m_selected = true;
-    m_workspace.m_standardProject->m_layerInfoItem.FindValue(L"结构层1的层高")->m_selected = true;
+    m_workspace.GetStandardProject()->m_genInfoItem.FindValue(L"地下室层数")->m_selected = true;
+    m_workspace.GetStandardProject()->m_layerInfoItem.FindValue(L"结构层1的层高")->m_selected = true;
     const std::wstring file = m_dir.WFile(L"导出.xml");
     ASSERT_TRUE(m_workspace.WriteScoringStandard(file));
     const std::string first = ReadBytes(Utf8(file));
@@ -219,8 +221,8 @@ TEST_F(ScoringStandard, ExportThenImportLeavesTheStandardUnchanged)
     ASSERT_TRUE(m_workspace.ReadScoringStandard(file));
     EXPECT_EQ(m_workspace.m_loads[kStandard], loads + 1);  // reloaded
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
-        EXPECT_EQ(m_workspace.m_categoryScores[k], scores[k]);
-        EXPECT_EQ(m_workspace.m_standardProject->GetItem(k).m_fullScore, scores[k]);
+        EXPECT_EQ(m_workspace.GetCategoryScore(k), scores[k]);
+        EXPECT_EQ(m_workspace.GetStandardProject()->GetItem(k).m_fullScore, scores[k]);
     }
     EXPECT_TRUE(Selected(0, L"地下室层数"));
     EXPECT_FALSE(Selected(0, L"结构形式"));

@@ -1,12 +1,8 @@
 // Category items: unique names, value shares and scoring a student item.
 #include <gtest/gtest.h>
 
-#include "scoring/ScoringCalcResultItem.h"
+#include "scoring/ScoringCategoryItem.h"
 #include "scoring/ScoringGenInfoItem.h"
-#include "scoring/ScoringGoujianItem.h"
-#include "scoring/ScoringLayerInfoItem.h"
-#include "scoring/ScoringTmQIItem.h"
-#include "scoring/ScoringWorkDrawingItem.h"
 #include "tests/support/MessageRecorder.h"
 #include "tools/TmString.h"
 

@@ -83,6 +83,20 @@ int Run(const std::string& command)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+bool HaveCommand(const std::string& name)
+{
+    return Run("command -v '" + name + "' >/dev/null 2>&1") == 0;
+}
+
+bool RunningInCi()
+{
+    const char* ci = getenv("CI");
+    if (!ci || !*ci)
+        return false;
+    const std::string value = ci;
+    return value != "false" && value != "0";
+}
+
 std::string RunOutput(const std::string& command, int* status)
 {
     std::string out;

@@ -39,4 +39,23 @@ int Run(const std::string& command);
 // Runs a shell command and returns what it printed on stdout.
 std::string RunOutput(const std::string& command, int* status = nullptr);
 
+// Whether a program of that name is on the PATH.
+bool HaveCommand(const std::string& name);
+// Whether the tests run in CI (the environment sets CI, to anything but
+// "false" or "0").
+bool RunningInCi();
+
 }  // namespace tmtest
+
+// Opens a test that reads a file back through LibreOffice. Without soffice
+// the test is skipped with a note; in CI, whose install step brings
+// LibreOffice, it fails instead, so that a read-back never stops running
+// there unseen. Use in a test body of a file that includes gtest.
+#define TM_REQUIRE_SOFFICE()                                                                         \
+    do {                                                                                             \
+        if (!tmtest::HaveCommand("soffice")) {                                                       \
+            if (tmtest::RunningInCi())                                                               \
+                FAIL() << "soffice is missing; scripts/install-deps.sh installs libreoffice-calc-nogui"; \
+            GTEST_SKIP() << "LibreOffice (soffice) is not installed";                                \
+        }                                                                                            \
+    } while (0)

@@ -79,6 +79,25 @@ TEST_F(ReadALineTest, LongestLineFitsAndOneMoreIsTooLong)
     EXPECT_STREQ(m_reader.ReadAString(m_file, 0, -1), L"next\n");
 }
 
+TEST_F(ReadALineTest, EmptyTextIsToldFromAnEmptyLineByItsAddress)
+{
+    // A line that starts with a NUL byte reads as empty, like the end of
+    // the file and a too-long line; only the address tells them apart.
+    Open(std::string("\0x\n", 3) + std::string(999, 'b') + "\n");
+    const wchar_t* text = m_reader.ReadAString(m_file, 0, -1);
+    EXPECT_EQ(text, m_reader.m_buffer);
+    EXPECT_STREQ(text, L"");
+    text = m_reader.ReadAString(m_file, 0, -1);
+    EXPECT_NE(text, m_reader.m_buffer);
+    EXPECT_STREQ(text, L"");
+    EXPECT_EQ(m_reader.GetLineNumber(), 2);  // too long, not the end
+    EXPECT_EQ(m_reader.ReadAString(m_file, 0, -1), m_reader.m_buffer);  // its rest
+    text = m_reader.ReadAString(m_file, 0, -1);
+    EXPECT_NE(text, m_reader.m_buffer);
+    EXPECT_EQ(m_reader.GetLineNumber(), 0);  // the end
+    EXPECT_EQ(m_messages.Count(), 1u);
+}
+
 TEST_F(ReadALineTest, SmallBufferCountsGbkCharactersAsOneUnit)
 {
     CReadALine reader(nullptr, 4);

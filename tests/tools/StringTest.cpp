@@ -137,12 +137,13 @@ TEST(TmBuffer, GrowsOnlyWhenNeededAndZeroFills)
     unsigned int size = 8;
     unsigned char* block = (unsigned char*)buffer.CreateBuffer(size);
     EXPECT_EQ(buffer.GetSize(), 8u);
-    block[7] = 9;
+    block[3] = 9;
     size = 4;
     EXPECT_EQ(buffer.CreateBuffer(size), block);
-    EXPECT_EQ(block[7], 0);
+    EXPECT_EQ(buffer.GetSize(), 4u);  // the reused block's size is the request's
+    EXPECT_EQ(block[3], 0);
     TMTOOLS::OS::CTmBuffer copy;
     copy = buffer;
     EXPECT_NE(copy.GetData(), buffer.GetData());
-    EXPECT_EQ(copy.GetSize(), 8u);
+    EXPECT_EQ(copy.GetSize(), 4u);
 }

@@ -323,3 +323,24 @@ TEST(BiffWorkbookTest, GlobalsHoldTheDefaultRecordsInOrder)
 }
 
 }  // namespace
+
+namespace {
+
+// A record that declares more data than it writes.
+class CShortRecord : public Record {
+public:
+    CShortRecord() : Record(RecordType::kStyle) {}
+    uint32_t DataSize() const override { return 4; }
+
+protected:
+    void WriteData(RecordWriter& out) const override { out.Put16(0x8000); }
+};
+
+}  // namespace
+
+TEST(BiffRecordTest, ARecordWritingOtherThanItsDeclaredSizeStopsADebugBuild)
+{
+    uint8_t bytes[16] = {};
+    CShortRecord record;
+    EXPECT_DEBUG_DEATH(record.Write(bytes), "DataSize");
+}

@@ -372,8 +372,7 @@ TEST_F(XlsWorkbookTest, FailedSaveLeavesTheEarlierFileIntact)
 
 TEST_F(XlsWorkbookTest, LibreOfficeOpensAFullHeightSheet)
 {
-    if (tmtest::Run("command -v soffice >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "LibreOffice (soffice) is not installed; the file is still checked by xlrd and olefile";
+    TM_REQUIRE_SOFFICE();
     CSheetWriter w(m_sheet);
     w.Text(0, 0, L"评分内容");
     w.Number(0, 1, 85.5);
