@@ -160,11 +160,11 @@ public:
     // --- import and removal (WorkspaceImport.cpp)
 
     void ImportStudentProjects();      // 185
-    // What 185 does once archives are chosen, for files dropped on the
-    // window: at most TM_MAX_IMPORT_ARCHIVES archives are unpacked and
-    // added (AddArchives), the .prj files in projects are added as they
-    // are, the list is rebuilt and "导入完成!" shown.
-    void ImportStudentFiles(const std::vector<std::wstring>& archives, const std::vector<std::wstring>& projects);
+    // What 185 does once its files are chosen, also for files dropped on
+    // the window: at most TM_MAX_IMPORT_ARCHIVES paths are taken, archives
+    // unpacked and added and .prj files added as they are (AddArchives),
+    // the list rebuilt and "导入完成!" shown.
+    void ImportStudentFiles(const std::vector<std::wstring>& paths);
     void RemoveStudentProjects();      // 186
     // Adds student projects as 185 does after its dialog, in the order of
     // paths: an archive is unpacked (ExtractProjectArchive), then the first
@@ -214,6 +214,9 @@ private:
     // The first regular file of folder (names in byte order) whose name is
     // longer than 4 and ends in ".prj" in any case; empty when none.
     static std::wstring FindProjectFile(const std::wstring& folder);
+    // 185 after its dialog: at most TM_MAX_IMPORT_ARCHIVES of paths go to
+    // AddArchives (with projectFiles), then the rebuild and "导入完成!".
+    void ImportChosenFiles(const std::vector<std::wstring>& paths, bool projectFiles);
     // Writes the score sheet's totals into the project list's "总分".
     void FillProjectTotals();
 

@@ -169,14 +169,19 @@ void CWorkspace::ImportStudentProjects()
     std::vector<std::wstring> chosen;
     if (!m_window.ShowOpenFileDialog(request, chosen))
         return;
-    ImportStudentFiles(chosen, std::vector<std::wstring>());
+    // Every chosen file is taken for an archive, as it always was.
+    ImportChosenFiles(chosen, false);
 }
 
-void CWorkspace::ImportStudentFiles(const std::vector<std::wstring>& archives,
-                                    const std::vector<std::wstring>& projects)
+void CWorkspace::ImportStudentFiles(const std::vector<std::wstring>& paths)
+{
+    ImportChosenFiles(paths, true);
+}
+
+void CWorkspace::ImportChosenFiles(const std::vector<std::wstring>& paths, bool projectFiles)
 {
     std::vector<std::wstring> taken;
-    for (const std::wstring& path : archives) {
+    for (const std::wstring& path : paths) {
         if ((int)taken.size() + 1 > TM_MAX_IMPORT_ARCHIVES) {
             TMTOOLS::OS::TmShowMessage(stringFormat(L"最多只能同时选%d个文件", TM_MAX_IMPORT_ARCHIVES).c_str(),
                                        L"警告");
@@ -184,14 +189,13 @@ void CWorkspace::ImportStudentFiles(const std::vector<std::wstring>& archives,
         }
         taken.push_back(path);
     }
-    if (taken.empty() && projects.empty()) {
+    if (taken.empty()) {
         TMTOOLS::OS::TmShowMessage(L"没有选中工程压缩文件!", TM_PROGRAM_TITLE);
         return;
     }
 
     m_window.BeginWaitCursor();
-    AddArchives(taken);
-    m_studentPaths.insert(m_studentPaths.end(), projects.begin(), projects.end());
+    AddArchives(taken, projectFiles);
     RebuildStudentProjects();
     m_window.EndWaitCursor();
     TMTOOLS::OS::TmShowMessage(L"导入完成!", TM_PROGRAM_TITLE);

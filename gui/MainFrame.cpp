@@ -96,7 +96,7 @@ CMainFrame::CMainFrame(const std::wstring& programFolder)
         m_workspace->SetProgramFolder(programFolder);
     // Projects load on as many threads as the machine offers, as the
     // command line's --jobs does; the results are those of one thread.
-    m_workspace->m_loadJobs = std::max(1, std::min(QThread::idealThreadCount(), 8));
+    m_workspace->SetLoadJobs(std::max(1, std::min(QThread::idealThreadCount(), 8)));
     // The grids get their headers at once, before the start-up job runs.
     m_workspace->SetupGrids();
     m_pane->Grid().ShowCells();
@@ -334,9 +334,8 @@ bool CMainFrame::ImportPaths(const QStringList& paths)
     }
     if (sorted.m_archives.isEmpty() && sorted.m_projects.isEmpty())
         return true;
-    const std::vector<std::wstring> archives = ToWide(sorted.m_archives);
-    const std::vector<std::wstring> projects = ToWide(sorted.m_projects);
-    return RunJob([archives, projects](CWorkspace& workspace) { workspace.ImportStudentFiles(archives, projects); });
+    const std::vector<std::wstring> files = ToWide(sorted.m_archives + sorted.m_projects);
+    return RunJob([files](CWorkspace& workspace) { workspace.ImportStudentFiles(files); });
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
