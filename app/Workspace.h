@@ -140,8 +140,14 @@ public:
     // path; the score sheet is empty until they are loaded.
     void CreateStudentProjects();
     // Loads every student record (GetLoadJobs threads, progress shown) and
-    // lists them in the score sheet with their load status, unscored.
+    // lists them in the score sheet with their load status, unscored. When
+    // the user stops it, the records not yet taken up keep the status
+    // "未读入" and no total.
     void LoadStudentProjects();
+    // Loads the records a stop left "未读入" and shows the list again; the
+    // computation and the report call it first, so that no unread student
+    // scores 0. True when none is left unread (it was not stopped again).
+    bool LoadUnreadStudents();
 
     // --- the two grids (WorkspaceViews.cpp)
 
@@ -150,6 +156,8 @@ public:
     // Loads every student project (LoadStudentProjects) and fills the
     // project list grid from the score sheet.
     void FillProjectList();
+    // Writes every student's row of the project list from the score sheet.
+    void ShowProjectRows();
     // Takes the selected student's rows into the score sheet and shows them
     // in the score view.
     void RefreshScoreView();
@@ -217,6 +225,10 @@ private:
     // 185 after its dialog: at most TM_MAX_IMPORT_ARCHIVES of paths go to
     // AddArchives (with projectFiles), then the rebuild and "导入完成!".
     void ImportChosenFiles(const std::vector<std::wstring>& paths, bool projectFiles);
+    // Loads the records at indices (GetLoadJobs threads, progress shown);
+    // a stop leaves those not taken up "未读入". True when all were loaded
+    // (whatever each load's result).
+    bool LoadRecords(const std::vector<size_t>& indices);
     // Writes the score sheet's totals into the project list's "总分".
     void FillProjectTotals();
 

@@ -134,9 +134,11 @@ int CWorkspace::AddArchives(const std::vector<std::wstring>& paths, bool project
     int added = 0;
     const int total = (int)paths.size();
     const wchar_t* what = L"解压学生工程";
-    m_window.ShowProgress(what, 0, total);
     for (int i = 0; i < total; ++i) {
         const std::wstring& path = paths[i];
+        // Stopped: what was added stays, the rest is not unpacked.
+        if (!m_window.ShowProgress(what, i, total, path.c_str()))
+            break;
         if (projectFiles && HasProjectExtension(path)) {
             m_studentPaths.push_back(path);
             ++added;
@@ -154,8 +156,8 @@ int CWorkspace::AddArchives(const std::vector<std::wstring>& paths, bool project
                 noProject((size_t)i);
             }
         }
-        m_window.ShowProgress(what, i + 1, total);
     }
+    m_window.ShowProgress(what, total, total);
     return added;
 }
 
@@ -198,6 +200,10 @@ void CWorkspace::ImportChosenFiles(const std::vector<std::wstring>& paths, bool 
     AddArchives(taken, projectFiles);
     RebuildStudentProjects();
     m_window.EndWaitCursor();
+    // A stopped import says nothing: the list shows what it left unread.
+    for (const std::unique_ptr<CScoringProject>& student : m_studentProjects)
+        if (student->m_loadStatus == TM_LOAD_UNREAD)
+            return;
     TMTOOLS::OS::TmShowMessage(L"导入完成!", TM_PROGRAM_TITLE);
 }
 
