@@ -44,6 +44,34 @@ QString ToQString(const std::wstring& text)
     return QString::fromWCharArray(text.data(), (qsizetype)text.size());
 }
 
+// The mark of a score-view row: only a value worth something can earn its
+// full share or nothing.
+CTmScoreView::Mark MarkOf(const CScoreSheetRow& row)
+{
+    if (row.m_valueScore <= 0.0f)
+        return CTmScoreView::TM_MARK_NONE;
+    if (row.m_answered && row.m_earned >= row.m_valueScore)
+        return CTmScoreView::TM_MARK_FULL;
+    return row.m_earned == 0.0f ? CTmScoreView::TM_MARK_NOTHING : CTmScoreView::TM_MARK_NONE;
+}
+
+// After a computation: how many students were read and their mean total
+// (a student whose project could not be read is not counted).
+QString ClassSummary(const CScoreSheet& sheet)
+{
+    int loaded = 0;
+    double sum = 0.0;
+    for (const CScoreSheetEntry& entry : sheet.m_entries) {
+        if (!entry.m_scored || !entry.m_loaded)
+            continue;
+        ++loaded;
+        sum += entry.m_total;
+    }
+    if (loaded == 0)
+        return QString();
+    return QStringLiteral("已读入 %1 个工程，平均总分 %2").arg(loaded).arg(sum / loaded, 0, 'f', 2);
+}
+
 std::vector<std::wstring> ToWide(const QStringList& paths)
 {
     std::vector<std::wstring> wide;
@@ -258,6 +286,7 @@ void CMainFrame::OnJobFinished()
     QApplication::restoreOverrideCursor();
     m_pane->Grid().ShowCells();
     m_view->ShowCells();
+    ShowSheet();
     emit JobFinished();
 
     if (m_closeWhenDone) {
@@ -315,6 +344,20 @@ void CMainFrame::OnRowChosen(int row)
     if (IsBusy())
         return;
     m_workspace->OnProjectListClicked(row);
+    ShowSheet();
+}
+
+void CMainFrame::ShowSheet()
+{
+    const CScoreSheet& sheet = m_workspace->GetScoreSheet();
+    const int index = m_workspace->GetSelectedIndex();
+    std::vector<CTmScoreView::Mark> marks;
+    if (index >= 0 && index < (int)sheet.m_entries.size() && sheet.m_entries[index].m_scored) {
+        for (const CScoreSheetRow& row : sheet.m_entries[index].m_rows)
+            marks.push_back(MarkOf(row));
+    }
+    m_view->SetRowMarks(marks);
+    m_message->setText(ClassSummary(sheet));
 }
 
 bool CMainFrame::ImportPaths(const QStringList& paths)

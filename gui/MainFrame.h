@@ -64,6 +64,8 @@ public:
     void ChooseLook(int look);
 
     bool IsBusy() const;
+    // The workspace, for the GUI thread while no job runs (IsBusy false).
+    CWorkspace& Workspace() { return *m_workspace; }
     CProjGridCtrl& ProjectList();
     CTmScoreView& ScoreView();
     CMyRobbonBar& Ribbon() { return *m_ribbon; }
@@ -85,7 +87,8 @@ public:
     bool RunSettingsDialog(CWorkspace& workspace) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
-    void ShowProgress(const wchar_t* what, int done, int total) override;
+    // False once the user has pressed the progress dialog's "取消".
+    bool ShowProgress(const wchar_t* what, int done, int total, const wchar_t* item = nullptr) override;
 
 signals:
     // A job has ended and the window shows its result.
@@ -114,6 +117,9 @@ private:
     void OnJobFinished();
     void OnProgressTick();
     void OnRowChosen(int row);
+    // GUI thread, no job running: the score view's marks and the status
+    // bar's summary from the score sheet.
+    void ShowSheet();
     void ShowAbout();
     // Runs a modal box or dialog with the arrow cursor over any wait cursor.
     template <typename Show>

@@ -183,7 +183,8 @@ void CMainFrame::EndWaitCursor()
     QMetaObject::invokeMethod(qApp, []() { QApplication::restoreOverrideCursor(); }, Qt::AutoConnection);
 }
 
-void CMainFrame::ShowProgress(const wchar_t* what, int done, int total)
+bool CMainFrame::ShowProgress(const wchar_t* what, int done, int total, const wchar_t* item)
 {
-    m_job->ReportProgress(what ? what : L"", done, total);
+    m_job->ReportProgress(what ? what : L"", done, total, item ? item : L"");
+    return !m_job->IsCancelRequested();
 }

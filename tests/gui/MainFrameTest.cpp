@@ -4,6 +4,8 @@
 #include <QDockWidget>
 #include <QHeaderView>
 #include <QMimeData>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QUrl>
@@ -135,12 +137,58 @@ private slots:
         for (int i = 0; i < 5; ++i)
             QCOMPARE(Cell(frame.ProjectList(), i, 2), totals[i]);
 
+        QCOMPARE(frame.StatusMessage(), QStringLiteral("已读入 4 个工程，平均总分 78.80"));
+
         CTmScoreView& view = frame.ScoreView();
         QVERIFY(view.rowCount() > 100);
         for (int r = 0; r < view.rowCount(); ++r) {
             QCOMPARE(Cell(view, r, 2), QString());
             QCOMPARE(Cell(view, r, 4), QString());
         }
+        // 钱七 earned nothing; 王五 earned some values' shares and not others.
+        QCOMPARE(view.RowMark(0), CTmScoreView::TM_MARK_NOTHING);
+        Press(frame.ProjectList(), 2);
+        const int full = RowOf(view, QStringLiteral("结构计算总层数"));
+        const int nothing = RowOf(view, QStringLiteral("地震设防烈度"));
+        QCOMPARE(view.RowMark(full), CTmScoreView::TM_MARK_FULL);
+        QCOMPARE(view.RowMark(nothing), CTmScoreView::TM_MARK_NOTHING);
+        QVERIFY(!view.item(nothing, 4)->icon().isNull());
+        QCOMPARE(view.item(nothing, 4)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("0.00，未得分"));
+    }
+
+    void CancellingTheLoadLeavesTheRestUnreadUntilComputing()
+    {
+        m_class.reset(new CSampleWorkspace(true, true));
+        m_frame.reset(new CTestFrame(m_class->Folder()));
+        CTestFrame& frame = *m_frame;
+        frame.Workspace().SetLoadJobs(1);
+        // While 钱七's warning is up, the load waits: the progress dialog
+        // names him, and its "取消" is pressed.
+        QString label;
+        frame.m_whileShown = [&]() {
+            QProgressDialog* progress = nullptr;
+            QVERIFY(QTest::qWaitFor(
+                [&]() { return (progress = frame.findChild<QProgressDialog*>()) && progress->isVisible(); }));
+            label = progress->labelText();
+            QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+            frame.m_whileShown = nullptr;
+        };
+        frame.show();
+        frame.Start();
+        QVERIFY(frame.WaitIdle());
+        QVERIFY(label.contains(QStringLiteral("读入学生工程")));
+        QVERIFY(label.contains(QStringLiteral("钱七/frame.prj")));
+        QCOMPARE(Cell(frame.ProjectList(), 0, 1), QStringLiteral("读总信息失败"));
+        for (int i = 1; i < 5; ++i) {
+            QCOMPARE(Cell(frame.ProjectList(), i, 1), QStringLiteral("未读入"));
+            QCOMPARE(Cell(frame.ProjectList(), i, 2), QString());
+        }
+
+        QVERIFY(frame.RunCommand(TM_CMD_COMPUTE));
+        QVERIFY(frame.WaitIdle());
+        QCOMPARE(Cell(frame.ProjectList(), 1, 1), QStringLiteral("读入成功"));
+        QCOMPARE(Cell(frame.ProjectList(), 1, 2), QStringLiteral("100.00"));
+        QCOMPARE(frame.m_messages.last().m_text, QStringLiteral("计算完毕!"));
     }
 
     void DroppedArchivesAreImportedAndTheRestNamed()

@@ -11,7 +11,7 @@ namespace tmtest {
 
 const wchar_t* const kSampleStudents[5] = {L"张三", L"李四", L"王五", L"赵六", L"钱七"};
 
-CSampleWorkspace::CSampleWorkspace(bool withList)
+CSampleWorkspace::CSampleWorkspace(bool withList, bool failingFirst)
 {
     const std::string samples = TM_SAMPLES_DIR;
     Run("cp -r '" + samples + "/students' '" + m_dir.File("class") + "'");
@@ -20,7 +20,7 @@ CSampleWorkspace::CSampleWorkspace(bool withList)
     if (withList) {
         std::wstring list;
         for (int i = 0; i < 5; ++i)
-            list += StudentProject(i) + L"\n";
+            list += StudentProject(failingFirst ? (i + 4) % 5 : i) + L"\n";
         WriteGbkFile(m_dir.File("projectlist.txt"), list);
     }
     // Window geometry and the look are kept here, not in the user's home.
@@ -58,6 +58,8 @@ bool CTestFrame::WaitIdle(int timeoutMs)
 CWindowLayer::Answer CTestFrame::PresentMessage(const QString& text, const QString& caption, Buttons buttons)
 {
     m_messages.append(CMessage{text, caption, QThread::currentThread() == qApp->thread()});
+    if (m_whileShown)
+        m_whileShown();
     return buttons == TM_MB_YESNO ? TM_ID_YES : TM_ID_OK;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <QStringList>
 #include <string>
 #include <vector>
@@ -19,8 +20,9 @@ extern const wchar_t* const kSampleStudents[5];
 
 class CSampleWorkspace {
 public:
-    // withList: write projectlist.txt naming the five students.
-    explicit CSampleWorkspace(bool withList = true);
+    // withList: write projectlist.txt naming the five students, 钱七 (whose
+    // model does not load) first when failingFirst.
+    explicit CSampleWorkspace(bool withList = true, bool failingFirst = false);
 
     std::wstring Folder() const { return m_dir.WPath(); }
     // The .prj path of student i (0 to 4).
@@ -47,6 +49,8 @@ public:
         bool m_onGuiThread;
     };
     QList<CMessage> m_messages;
+    // Runs while a message is up (on the GUI thread, a job waiting).
+    std::function<void()> m_whileShown;
     // Captions and texts as "caption: text", one per line.
     QString MessageLog() const;
     // Waits (with the event loop running) until no job is running.
