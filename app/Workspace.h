@@ -140,8 +140,14 @@ public:
     // path; the score sheet is empty until they are loaded.
     void CreateStudentProjects();
     // Loads every student record (GetLoadJobs threads, progress shown) and
-    // lists them in the score sheet with their load status, unscored.
+    // lists them in the score sheet with their load status, unscored. When
+    // the user stops it, the records not yet taken up keep the status
+    // "未读入" and no total.
     void LoadStudentProjects();
+    // Loads the records a stop left "未读入" and shows the list again; the
+    // computation and the report call it first, so that no unread student
+    // scores 0. True when none is left unread (it was not stopped again).
+    bool LoadUnreadStudents();
 
     // --- the two grids (WorkspaceViews.cpp)
 
@@ -150,6 +156,8 @@ public:
     // Loads every student project (LoadStudentProjects) and fills the
     // project list grid from the score sheet.
     void FillProjectList();
+    // Writes every student's row of the project list from the score sheet.
+    void ShowProjectRows();
     // Takes the selected student's rows into the score sheet and shows them
     // in the score view.
     void RefreshScoreView();
@@ -160,6 +168,11 @@ public:
     // --- import and removal (WorkspaceImport.cpp)
 
     void ImportStudentProjects();      // 185
+    // What 185 does once its files are chosen, also for files dropped on
+    // the window: at most TM_MAX_IMPORT_ARCHIVES paths are taken, archives
+    // unpacked and added and .prj files added as they are (AddArchives),
+    // the list rebuilt and "导入完成!" shown.
+    void ImportStudentFiles(const std::vector<std::wstring>& paths);
     void RemoveStudentProjects();      // 186
     // Adds student projects as 185 does after its dialog, in the order of
     // paths: an archive is unpacked (ExtractProjectArchive), then the first
@@ -209,6 +222,13 @@ private:
     // The first regular file of folder (names in byte order) whose name is
     // longer than 4 and ends in ".prj" in any case; empty when none.
     static std::wstring FindProjectFile(const std::wstring& folder);
+    // 185 after its dialog: at most TM_MAX_IMPORT_ARCHIVES of paths go to
+    // AddArchives (with projectFiles), then the rebuild and "导入完成!".
+    void ImportChosenFiles(const std::vector<std::wstring>& paths, bool projectFiles);
+    // Loads the records at indices (GetLoadJobs threads, progress shown);
+    // a stop leaves those not taken up "未读入". True when all were loaded
+    // (whatever each load's result).
+    bool LoadRecords(const std::vector<size_t>& indices);
     // Writes the score sheet's totals into the project list's "总分".
     void FillProjectTotals();
 

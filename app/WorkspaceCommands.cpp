@@ -64,6 +64,9 @@ void CWorkspace::ExportScoringStandard()
 
 bool CWorkspace::ComputeTotals()
 {
+    // A student left unread scores nothing: read first, or compute nothing.
+    if (!LoadUnreadStudents())
+        return false;
     if (!ComputeScores(m_standardProject.get(), m_studentProjects, &m_window))
         return false;
     m_sheet.TakeTotals(*m_standardProject, m_studentProjects);
@@ -88,6 +91,8 @@ void CWorkspace::ComputeAndShow()
 
 bool CWorkspace::GenerateReports()
 {
+    if (!LoadUnreadStudents())
+        return false;
     m_window.BeginWaitCursor();
     if (!ComputeScores(m_standardProject.get(), m_studentProjects, &m_window)) {
         m_window.EndWaitCursor();

@@ -134,9 +134,11 @@ int CWorkspace::AddArchives(const std::vector<std::wstring>& paths, bool project
     int added = 0;
     const int total = (int)paths.size();
     const wchar_t* what = L"解压学生工程";
-    m_window.ShowProgress(what, 0, total);
     for (int i = 0; i < total; ++i) {
         const std::wstring& path = paths[i];
+        // Stopped: what was added stays, the rest is not unpacked.
+        if (!m_window.ShowProgress(what, i, total, path.c_str()))
+            break;
         if (projectFiles && HasProjectExtension(path)) {
             m_studentPaths.push_back(path);
             ++added;
@@ -154,8 +156,8 @@ int CWorkspace::AddArchives(const std::vector<std::wstring>& paths, bool project
                 noProject((size_t)i);
             }
         }
-        m_window.ShowProgress(what, i + 1, total);
     }
+    m_window.ShowProgress(what, total, total);
     return added;
 }
 
@@ -169,9 +171,19 @@ void CWorkspace::ImportStudentProjects()
     std::vector<std::wstring> chosen;
     if (!m_window.ShowOpenFileDialog(request, chosen))
         return;
+    // Every chosen file is taken for an archive, as it always was.
+    ImportChosenFiles(chosen, false);
+}
 
+void CWorkspace::ImportStudentFiles(const std::vector<std::wstring>& paths)
+{
+    ImportChosenFiles(paths, true);
+}
+
+void CWorkspace::ImportChosenFiles(const std::vector<std::wstring>& paths, bool projectFiles)
+{
     std::vector<std::wstring> taken;
-    for (const std::wstring& path : chosen) {
+    for (const std::wstring& path : paths) {
         if ((int)taken.size() + 1 > TM_MAX_IMPORT_ARCHIVES) {
             TMTOOLS::OS::TmShowMessage(stringFormat(L"最多只能同时选%d个文件", TM_MAX_IMPORT_ARCHIVES).c_str(),
                                        L"警告");
@@ -185,9 +197,13 @@ void CWorkspace::ImportStudentProjects()
     }
 
     m_window.BeginWaitCursor();
-    AddArchives(taken);
+    AddArchives(taken, projectFiles);
     RebuildStudentProjects();
     m_window.EndWaitCursor();
+    // A stopped import says nothing: the list shows what it left unread.
+    for (const std::unique_ptr<CScoringProject>& student : m_studentProjects)
+        if (student->m_loadStatus == TM_LOAD_UNREAD)
+            return;
     TMTOOLS::OS::TmShowMessage(L"导入完成!", TM_PROGRAM_TITLE);
 }
 

@@ -74,35 +74,77 @@ void CWorkspace::RebuildStudentProjects()
 
 void CWorkspace::LoadStudentProjects()
 {
-    const int count = (int)m_studentProjects.size();
-    m_studentLoaded.assign(count, 0);
-    const wchar_t* what = L"读入学生工程";
-    m_window.ShowProgress(what, 0, count);
+    m_studentLoaded.assign(m_studentProjects.size(), 0);
+    std::vector<size_t> all(m_studentProjects.size());
+    for (size_t i = 0; i < all.size(); ++i)
+        all[i] = i;
+    LoadRecords(all);
+    m_sheet.ListStudents(m_studentProjects, m_studentLoaded);
+}
 
+bool CWorkspace::LoadUnreadStudents()
+{
+    std::vector<size_t> unread;
+    for (size_t i = 0; i < m_studentProjects.size(); ++i)
+        if (m_studentProjects[i]->m_loadStatus == TM_LOAD_UNREAD)
+            unread.push_back(i);
+    if (unread.empty())
+        return true;
+    m_studentLoaded.resize(m_studentProjects.size(), 0);
+    const bool all = LoadRecords(unread);
+    m_sheet.ListStudents(m_studentProjects, m_studentLoaded);
+    ShowProjectRows();
+    return all;
+}
+
+bool CWorkspace::LoadRecords(const std::vector<size_t>& indices)
+{
+    const int count = (int)indices.size();
+    const wchar_t* what = L"读入学生工程";
+    std::atomic<bool> stop(!m_window.ShowProgress(what, 0, count));
+    // Which records were taken up; each element is written by one thread.
+    std::vector<char> taken(count, 0);
+    std::atomic<int> next(0);
+    std::atomic<int> done(0);
+    // Each record is loaded by exactly one thread and the records share
+    // nothing, so the results are those of loading them in order. A stop
+    // is heard between two records: one being read is read to its end.
+    auto work = [&]() {
+        for (int k = next++; k < count && !stop; k = next++) {
+            CScoringProject& project = *m_studentProjects[indices[k]];
+            if (!m_window.ShowProgress(what, done, count, project.m_prjPath.c_str())) {
+                stop = true;
+                break;
+            }
+            taken[k] = 1;
+            // An unread record says so until it is read; reading clears it.
+            if (project.m_loadStatus == TM_LOAD_UNREAD)
+                project.m_loadStatus = TM_LOAD_OK;
+            m_studentLoaded[indices[k]] = LoadProject(project) ? 1 : 0;
+            if (!m_window.ShowProgress(what, ++done, count))
+                stop = true;
+        }
+    };
     int jobs = m_loadJobs < 1 ? 1 : m_loadJobs;
     if (jobs > count)
         jobs = count;
     if (jobs <= 1) {
-        for (int i = 0; i < count; ++i) {
-            m_studentLoaded[i] = LoadProject(*m_studentProjects[i]) ? 1 : 0;
-            m_window.ShowProgress(what, i + 1, count);
-        }
+        work();
     } else {
-        // Each record is loaded by exactly one thread and the records share
-        // nothing, so the results are those of loading them in order.
-        std::atomic<int> next(0);
-        std::atomic<int> done(0);
-        auto work = [&]() {
-            for (int i = next++; i < count; i = next++) {
-                m_studentLoaded[i] = LoadProject(*m_studentProjects[i]) ? 1 : 0;
-                m_window.ShowProgress(what, ++done, count);
-            }
-        };
         std::vector<std::thread> threads;
         for (int t = 0; t < jobs; ++t)
             threads.emplace_back(work);
         for (std::thread& thread : threads)
             thread.join();
     }
-    m_sheet.ListStudents(m_studentProjects, m_studentLoaded);
+
+    bool all = true;
+    for (int k = 0; k < count; ++k) {
+        if (!taken[k]) {
+            m_studentProjects[indices[k]]->m_loadStatus = TM_LOAD_UNREAD;
+            m_studentLoaded[indices[k]] = 0;
+            all = false;
+        }
+    }
+    return all;
 }

@@ -66,9 +66,14 @@ void CWorkspace::SetupGrids()
 
 void CWorkspace::FillProjectList()
 {
-    CGridLayer& grid = m_window.GetProjectGrid();
-    grid.SetRowCount((int)m_studentProjects.size() + 1);
+    m_window.GetProjectGrid().SetRowCount((int)m_studentProjects.size() + 1);
     LoadStudentProjects();
+    ShowProjectRows();
+}
+
+void CWorkspace::ShowProjectRows()
+{
+    CGridLayer& grid = m_window.GetProjectGrid();
     for (size_t i = 0; i < m_sheet.m_entries.size(); ++i) {
         const CScoreSheetEntry& entry = m_sheet.m_entries[i];
         const int row = (int)i + 1;

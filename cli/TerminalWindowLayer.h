@@ -34,7 +34,7 @@ public:
     bool RunSettingsDialog(CWorkspace&) override { return false; }
     void BeginWaitCursor() override {}
     void EndWaitCursor() override {}
-    void ShowProgress(const wchar_t* what, int done, int total) override;
+    bool ShowProgress(const wchar_t* what, int done, int total, const wchar_t* item = nullptr) override;
 
     CMemoryGrid m_projectGrid;
     CMemoryGrid m_scoreGrid;

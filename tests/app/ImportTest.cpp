@@ -73,6 +73,22 @@ TEST_F(Import, AnArchiveIsUnpackedBesideItselfAndItsTopLevelProjectIsListed)
     EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 导入完成!");
 }
 
+TEST_F(Import, DroppedArchivesAndProjectsAreAddedInOrderInOneRebuild)
+{
+    const std::wstring archive = MakeArchive(L"张三", {{"frame.prj", "model"}});
+    const std::wstring unpacked = m_exam + L"/张三/frame.prj";
+    const std::wstring byHand = MakeFile(L"own/李四.prj", "model");
+    Loads(unpacked);
+    Loads(byHand);
+    m_workspace.ImportStudentFiles({byHand, archive});
+
+    EXPECT_TRUE(m_window.m_dialogs.empty());
+    EXPECT_EQ(m_workspace.GetStudentPaths(), (std::vector<std::wstring>{byHand, unpacked}));
+    EXPECT_EQ(m_window.m_projectGrid.GetItemText(1, 1), byHand);
+    EXPECT_EQ(m_workspace.m_loads[byHand], 1);
+    EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 导入完成!");
+}
+
 TEST_F(Import, CancelOrAnEmptyChoiceImportsNothing)
 {
     m_workspace.ImportStudentProjects();

@@ -191,3 +191,29 @@ TEST_F(Views, ParallelLoadingGivesTheResultsOfLoadingInOrder)
     EXPECT_EQ(List().GetItemText(1, 3), L"15.00");
     EXPECT_EQ(List().GetItemText(3, 3), L"30.00");
 }
+
+TEST_F(Views, AStoppedLoadLeavesTheRestUnreadAndComputingReadsThemFirst)
+{
+    const std::wstring wang = L"/exam/王五/frame.prj";
+    m_workspace.m_tables[wang] = m_workspace.m_tables[kZhang];
+    m_workspace.SetStudentPaths({kZhang, wang, kLi});
+    // The user stops once the first student has been read.
+    m_window.m_progressAnswer = [](const wchar_t*, int done, int) { return done < 1; };
+    m_workspace.RebuildStudentProjects();
+    EXPECT_EQ(Row(List(), 1), L"1|" + kZhang + L"|读入成功|");
+    EXPECT_EQ(Row(List(), 2), L"2|" + wang + L"|未读入|");
+    EXPECT_EQ(Row(List(), 3), L"3|" + kLi + L"|未读入|");
+    EXPECT_EQ(m_workspace.m_loads[wang], 0);
+
+    // Stopped again: nothing is computed, no total is shown.
+    EXPECT_FALSE(m_workspace.ComputeAndFillTotals());
+    EXPECT_EQ(List().GetItemText(2, 3), L"");
+
+    m_window.m_progressAnswer = nullptr;
+    m_window.ClearLog();
+    ASSERT_TRUE(m_workspace.ComputeAndFillTotals());
+    EXPECT_EQ(Row(List(), 2), L"2|" + wang + L"|读入成功|" + List().GetItemText(1, 3));
+    EXPECT_EQ(Row(List(), 3), L"3|" + kLi + L"|读总信息失败|0.00");
+    EXPECT_EQ(m_workspace.m_loads[kZhang], 1);
+    EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 工程 " + kLi + L" 不存在.");
+}
