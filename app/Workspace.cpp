@@ -50,6 +50,7 @@ void CWorkspace::Startup()
     if (m_programFolder.empty())
         SetProgramFolder(RunningProgramFolder());
     ReadScoringStandard(m_configPath);
+    AnnounceStandardProblem();
     ReadProjectList();
     RebuildStudentProjects();
 }

@@ -2,6 +2,10 @@
 // scoring standard (183, 184), compute (187), the summary workbook (188)
 // and the per-student reports (189). Import and removal of students
 // (185, 186) are in WorkspaceImport.cpp.
+//
+// The commands that compute or write workbooks refuse a standard that
+// cannot grade (CheckStandard): every student would get 0.00, and a
+// report would overwrite good workbooks with empty ones.
 #include "app/AppWindowLayer.h"
 #include "app/ProjectWorkbook.h"
 #include "app/SummaryWorkbook.h"
@@ -43,6 +47,7 @@ void CWorkspace::ImportScoringStandard()
     if (!m_window.ShowOpenFileDialog(request, chosen) || chosen.empty())
         return;
     ReadScoringStandard(WithExtension(chosen[0], L".xml"));
+    AnnounceStandardProblem();
     TMTOOLS::OS::TmShowMessage(L"导入完成!", TM_PROGRAM_TITLE);
 }
 
@@ -64,6 +69,8 @@ void CWorkspace::ExportScoringStandard()
 
 bool CWorkspace::ComputeTotals()
 {
+    if (RefuseUnusableStandard())
+        return false;
     if (!ComputeScores(m_standardProject.get(), m_studentProjects, &m_window))
         return false;
     m_sheet.TakeTotals(*m_standardProject, m_studentProjects);
@@ -88,6 +95,8 @@ void CWorkspace::ComputeAndShow()
 
 bool CWorkspace::GenerateReports()
 {
+    if (RefuseUnusableStandard())
+        return false;
     m_window.BeginWaitCursor();
     if (!ComputeScores(m_standardProject.get(), m_studentProjects, &m_window)) {
         m_window.EndWaitCursor();
@@ -127,6 +136,8 @@ bool CWorkspace::ExportSummaryWorkbookTo(const std::wstring& chosenPath)
 
 bool CWorkspace::ExportSummaryWorkbook()
 {
+    if (RefuseUnusableStandard())
+        return false;
     CFileDialogRequest request;
     request.m_filter = L"*.xls|*.xls|All Files (*.*)|*.*||";
     request.m_initialName = L"评分汇总.xls";

@@ -10,6 +10,10 @@
 // student's workbook as "生成评分报告" does and with --summary the summary
 // workbook as "导出评分结果" does.
 //
+// A standard that cannot grade (its project does not load, no value worth
+// points is selected, a category score is refused) stops the run before
+// anything is unpacked or written: every student would have scored 0.
+//
 // stdout: one line per student (number, folder name, status, total as
 // "%.2f"), or with --json:
 //   {"standard": {"project": "...", "loaded": true, "valueScores": [six]},
@@ -166,6 +170,11 @@ int RunGrade(const std::vector<std::string>& args)
     workspace.SetLoadJobs(jobs);
     if (!workspace.ReadScoringStandard(CCliArguments::AbsolutePath(standardFile))) {
         fprintf(stderr, "tmscore-cli grade: %s is not a scoring-standard file\n", standardFile.c_str());
+        return TM_CLI_FAILED;
+    }
+    std::wstring problem;
+    if (workspace.CheckStandard(&problem) != TM_STANDARD_USABLE) {
+        fprintf(stderr, "tmscore-cli grade: %s: %s\n", standardFile.c_str(), Utf8(problem).c_str());
         return TM_CLI_FAILED;
     }
 

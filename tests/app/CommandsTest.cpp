@@ -208,7 +208,8 @@ TEST_F(Commands, ExportAndImportOfTheStandardGoThroughTheirDialogs)
     m_window.ClearLog();
     m_window.QueueOpen({file});
     m_workspace.RunCommand(TM_CMD_IMPORT_STANDARD);
-    EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 导入完成!");
+    EXPECT_EQ(m_window.MessageLog(), L"提示: 评分标准 " + file + L".xml 的六项分值之和是 82.5，不是 100。\n"
+                                     L"Tesmo评分系统: 导入完成!");
     const CFileDialogRequest& open = m_window.m_dialogs[0].request;
     EXPECT_FALSE(m_window.m_dialogs[0].save);
     EXPECT_FALSE(open.m_multiple);
@@ -234,4 +235,33 @@ TEST_F(Commands, ImportingAnUnreadableStandardKeepsTheValuesReloadsAndStillSaysD
     m_workspace.ImportScoringStandard();  // cancelled
     m_workspace.ExportScoringStandard();  // cancelled
     EXPECT_TRUE(m_window.m_messages.empty());
+}
+
+TEST_F(Commands, AStandardThatCannotGradeRefusesTheCommandsThatComputeOrWriteWorkbooks)
+{
+    AddStudents({m_zhang});
+    for (const auto& value : m_workspace.GetStandardProject()->m_genInfoItem.GetValues())
+        value->m_selected = false;
+    const std::wstring refused = L"提示: 标准工程 " + m_standard + L" 没有选中任何有分值的评分项，不能评分!";
+    for (int command : {TM_CMD_COMPUTE, TM_CMD_EXPORT_SUMMARY, TM_CMD_REPORT}) {
+        m_window.ClearLog();
+        m_workspace.RunCommand(command);
+        EXPECT_EQ(m_window.MessageLog(), refused) << command;
+        EXPECT_TRUE(m_window.m_dialogs.empty()) << command;
+    }
+    EXPECT_EQ(m_window.m_projectGrid.GetItemText(1, 3), L"");
+    EXPECT_FALSE(TMTOOLS::OS::FileExist(m_dir.WFile(L"exam/张三.xls").c_str()));
+
+    // A standard that is gone says so; so does start-up, once, for a
+    // standard that selects nothing (a failed load has its own message).
+    m_workspace.SetStandardPrjPath(m_dir.WFile(L"gone/frame.prj"));
+    m_workspace.RebuildStandardProject();
+    m_window.ClearLog();
+    m_workspace.RunCommand(TM_CMD_COMPUTE);
+    EXPECT_EQ(m_window.MessageLog(), L"提示: 标准工程 " + m_dir.WFile(L"gone/frame.prj") + L" 不存在，不能评分!");
+    MakeFile(L"config.xml", "<标准工程信息 标准工程路径=\"" + Utf8(m_standard) +
+                                "\"><总信息 结构形式=\"0\" 振型组合数=\"0\" 地下室层数=\"0\"/></标准工程信息>");
+    m_window.ClearLog();
+    m_workspace.Startup();
+    EXPECT_EQ(m_window.MessageLog(), refused);
 }

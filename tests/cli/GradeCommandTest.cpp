@@ -236,3 +236,32 @@ TEST(GradeCommand, RefusesBadCommandLinesAndUnreadableStandards)
               std::string::npos)
         << report.err;
 }
+
+TEST(GradeCommand, RefusesAStandardThatCannotGradeBeforeUnpackingOrWritingAnything)
+{
+    CClass sample;
+    const std::string written = tmtest::ReadBytes(sample.m_standard);
+    const struct {
+        std::string from, to, said;
+    } cases[] = {
+        {kSamples + "/standard/frame.prj", kSamples + "/students/钱七/frame.prj",
+         ": 标准工程 " + kSamples + "/students/钱七/frame.prj 读取失败（读总信息失败），不能评分!"},
+        {"=\"1\"", "=\"0\"", ": 标准工程 " + kSamples + "/standard/frame.prj 没有选中任何有分值的评分项，不能评分!"},
+        // Each score a float, their sum not: no total could be shown.
+        {"总信息分值=\"30\" 各层信息分值=\"30\"", "总信息分值=\"3e38\" 各层信息分值=\"3e38\"", ": 各层信息分值应>=0!"},
+    };
+    for (const auto& c : cases) {
+        std::string text = written;
+        for (size_t at = text.find(c.from); at != std::string::npos; at = text.find(c.from, at + c.to.size()))
+            text.replace(at, c.from.size(), c.to);
+        const std::string bad = sample.m_dir.File("bad.xml");
+        tmtest::WriteBytes(bad, text);
+        CCliRun run = RunCli("grade --json --report --standard " + Quoted(bad) + " --summary " +
+                             Quoted(sample.m_dir.File("s.xls")) + sample.Archives());
+        EXPECT_EQ(run.status, 1) << c.to;
+        EXPECT_NE(run.err.find("tmscore-cli grade: " + bad + c.said), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(tmtest::RunOutput("ls " + Quoted(sample.m_dir.Path()) + " | LC_ALL=C sort"),
+                  "bad.xml\n张三.zip\n李四.zip\n标准.xml\n王五.zip\n赵六.zip\n钱七.zip\n");
+    }
+}
