@@ -34,6 +34,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/TextColumns.h"
 #include "app/Workspace.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
@@ -70,31 +71,18 @@ std::string Number(float value)
     return buffer;
 }
 
-// Columns of a terminal taken by text: CJK and full-width characters two.
-int DisplayWidth(const std::wstring& text)
-{
-    int width = 0;
-    for (wchar_t c : text)
-        width += (c >= 0x1100 && (c <= 0x115f || (c >= 0x2e80 && c <= 0xa4cf) || (c >= 0xac00 && c <= 0xd7a3) ||
-                                  (c >= 0xf900 && c <= 0xfaff) || (c >= 0xfe30 && c <= 0xfe4f) ||
-                                  (c >= 0xff00 && c <= 0xff60) || (c >= 0xffe0 && c <= 0xffe6) || c >= 0x20000))
-                     ? 2
-                     : 1;
-    return width;
-}
-
 std::wstring Padded(const std::wstring& text, int width)
 {
-    int pad = width - DisplayWidth(text);
+    int pad = width - DisplayColumns(text);
     return pad > 0 ? text + std::wstring(pad, L' ') : text;
 }
 
 // The table and the JSON render the score sheet, as the project list does.
 void PrintTable(const CScoreSheet& sheet)
 {
-    int nameWidth = DisplayWidth(L"工程");
+    int nameWidth = DisplayColumns(L"工程");
     for (const CScoreSheetEntry& student : sheet.m_entries)
-        nameWidth = std::max(nameWidth, DisplayWidth(student.m_folderName));
+        nameWidth = std::max(nameWidth, DisplayColumns(student.m_folderName));
     std::wstring out = stringFormat(L"%4s  %s  %s  %8s\n", L"#", Padded(L"工程", nameWidth).c_str(),
                                     Padded(L"状态", 12).c_str(), L"总分");
     for (size_t i = 0; i < sheet.m_entries.size(); ++i) {
