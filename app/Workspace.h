@@ -41,6 +41,7 @@ enum {
     TM_CMD_COMPUTE = 187,           // "计算得分"
     TM_CMD_EXPORT_SUMMARY = 188,    // "导出评分结果"
     TM_CMD_REPORT = 189,            // "生成评分报告"
+    TM_CMD_EXPORT_DETAILS = 190,    // "导出评分明细": the class workbook (.xlsx)
 };
 
 // Whether grading can run against the standard as it stands, and if not,
@@ -116,7 +117,7 @@ public:
     // standard project's path, or it is the settings dialog's message for a
     // refused category score. Every student would score 0, or a total no
     // one can use, so the commands that compute or write workbooks (187,
-    // 188, 189) refuse with this message, and the command line does not
+    // 188, 189, 190) refuse with this message, and the command line does not
     // grade.
     TmStandardState CheckStandard(std::wstring* message = nullptr) const;
     // Shows CheckStandard's message (caption "提示") when the standard is not
@@ -226,8 +227,21 @@ public:
     bool ExportSummaryWorkbook();  // 188 (refuses an unusable standard)
     // 189. False when the scores could not be computed or any student's
     // workbook could not be written (the final message then says how many
-    // and which).
-    bool GenerateReports();
+    // and which). Each workbook goes beside its student's project folder,
+    // or, with outputFolder, into that folder (made when missing) under the
+    // project folder's name, made unique there, letter case ignored, by
+    // " (2)", " (3)", ...; names of taken (full paths, e.g. the summary's)
+    // are avoided too.
+    bool GenerateReports(const std::wstring& outputFolder = std::wstring(),
+                         const std::vector<std::wstring>& taken = std::vector<std::wstring>());
+    // 190: asks where to save the class workbook ("评分明细.xlsx"), computes
+    // as 187 does (the list shows the totals the workbook holds) and writes
+    // it (ExportDetailsWorkbookTo). True when written.
+    bool ExportDetailsWorkbook();
+    // 190 after its dialog, without computing: writes the class workbook of
+    // the score sheet to chosenPath (".xlsx" added when it holds no "."),
+    // then "导出 %s 成功"; a failure says "无法写入 %s". True when written.
+    bool ExportDetailsWorkbookTo(const std::wstring& chosenPath);
     // Runs ComputeScores and takes the totals into the score sheet; no
     // grid. An unusable standard is refused first (RefuseUnusableStandard);
     // otherwise no message of its own. True when computed.

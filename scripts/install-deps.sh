@@ -8,6 +8,7 @@ PACKAGES=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev
   zlib1g-dev libtinyxml-dev
+  libxlsxwriter-dev  # the class workbook (.xlsx)
   libgif-dev libjpeg62-turbo-dev
   qt6-base-dev fonts-noto-cjk
   python3 python3-xlrd python3-olefile python3-xlwt
