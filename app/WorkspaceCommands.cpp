@@ -34,6 +34,16 @@ std::wstring WithExtension(const std::wstring& path, const wchar_t* extension)
     return path.find(L'.') == std::wstring::npos ? path + extension : path;
 }
 
+// The save dialog of a workbook command; false when cancelled.
+bool AskWorkbookPath(CAppWindowLayer& window, const wchar_t* filter, const wchar_t* initialName, std::wstring& chosen)
+{
+    CFileDialogRequest request;
+    request.m_filter = filter;
+    request.m_initialName = initialName;
+    request.m_bufferSize = kPathBuffer;
+    return window.ShowSaveFileDialog(request, chosen);
+}
+
 // File names in one output folder: each workbook under its project
 // folder's name, a second one of the same name (letter case ignored, as a
 // teacher's Windows machine would) as "name (2)", and so on.
@@ -184,12 +194,8 @@ bool CWorkspace::ExportSummaryWorkbook()
 {
     if (RefuseUnusableStandard())
         return false;
-    CFileDialogRequest request;
-    request.m_filter = L"*.xls|*.xls|All Files (*.*)|*.*||";
-    request.m_initialName = L"评分汇总.xls";
-    request.m_bufferSize = kPathBuffer;
     std::wstring chosen;
-    if (!m_window.ShowSaveFileDialog(request, chosen))
+    if (!AskWorkbookPath(m_window, L"*.xls|*.xls|All Files (*.*)|*.*||", L"评分汇总.xls", chosen))
         return false;
     return ExportSummaryWorkbookTo(chosen);
 }
@@ -209,12 +215,8 @@ bool CWorkspace::ExportDetailsWorkbook()
 {
     if (RefuseUnusableStandard())
         return false;
-    CFileDialogRequest request;
-    request.m_filter = L"*.xlsx|*.xlsx|All Files (*.*)|*.*||";
-    request.m_initialName = L"评分明细.xlsx";
-    request.m_bufferSize = kPathBuffer;
     std::wstring chosen;
-    if (!m_window.ShowSaveFileDialog(request, chosen))
+    if (!AskWorkbookPath(m_window, L"*.xlsx|*.xlsx|All Files (*.*)|*.*||", L"评分明细.xlsx", chosen))
         return false;
     // The workbook holds what the list shows, computed now.
     if (!ComputeAndFillTotals())
