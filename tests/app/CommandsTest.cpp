@@ -296,5 +296,8 @@ TEST_F(Commands, TheClassWorkbookHoldsEveryStudentAndTheClassFigures)
               std::string::npos);
     EXPECT_NE(xml.find("<autoFilter ref=\"A1:I3\"/>"), std::string::npos);
     EXPECT_NE(xml.find("<col min=\"5\" max=\"5\" width=\"17."), std::string::npos) << xml.substr(0, 800);
+    // The chart counts the ten bands.
+    const std::string chart = RunOutput("unzip -p '" + Utf8(path) + ".xlsx' xl/charts/chart1.xml");
+    EXPECT_NE(chart.find("<c:f>'统计'!$B$12:$B$21</c:f>"), std::string::npos) << chart;
 }
 
