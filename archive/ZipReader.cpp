@@ -47,7 +47,7 @@ std::wstring CurrentFolder()
         buffer.resize(buffer.size() * 2);
     }
     std::wstring folder;
-    TMTOOLS::String::EncodeUnicode(65001, std::string(buffer.data()), folder);
+    TMTOOLS::String::EncodeUnicode(0, std::string(buffer.data()), folder);
     if (folder.empty() || folder.back() != L'/')
         folder += L'/';
     return folder;
