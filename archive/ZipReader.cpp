@@ -178,3 +178,12 @@ ZipResult CZipReader::CopyData(int index, CZipDataSink& sink)
     }
     return reader.CrcMatches() ? ZipResult::Ok : ZipResult::BadData;
 }
+
+bool CZipReader::EntryStorage(int index, uint16_t& method, uint16_t& flags)
+{
+    if (MoveTo(index) != ZipResult::Ok)
+        return false;
+    method = m_current.m_method;
+    flags = m_current.m_flags;
+    return true;
+}
