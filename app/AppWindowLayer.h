@@ -52,4 +52,8 @@ public:
     // of total finished. Parallel loading calls it from several threads at
     // once: a layer that shows it locks for itself.
     virtual void ShowProgress(const wchar_t* /*what*/, int /*done*/, int /*total*/) {}
+    // True once the user asked to stop the long step under way (the
+    // command line: Ctrl-C). Import, loading and the report stop between
+    // projects, leaving nothing half done. Called from several threads.
+    virtual bool CancelRequested() { return false; }
 };

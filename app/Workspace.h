@@ -21,10 +21,12 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/StudentImport.h"
 #include "scoring/ScoreSheet.h"
 #include "scoring/ScoringCategory.h"
 #include "scoring/ScoringProject.h"
@@ -140,7 +142,9 @@ public:
     // path; the score sheet is empty until they are loaded.
     void CreateStudentProjects();
     // Loads every student record (GetLoadJobs threads, progress shown) and
-    // lists them in the score sheet with their load status, unscored.
+    // lists them in the score sheet with their load status, unscored. When
+    // the window layer asks to cancel, the records not yet begun stay
+    // unloaded.
     void LoadStudentProjects();
 
     // --- the two grids (WorkspaceViews.cpp)
@@ -161,19 +165,26 @@ public:
 
     void ImportStudentProjects();      // 185
     void RemoveStudentProjects();      // 186
-    // Adds student projects as 185 does after its dialog, in the order of
-    // paths: an archive is unpacked (ExtractProjectArchive), then the first
-    // top-level .prj of its destination is appended to the student paths; a
-    // path without "/" is skipped. With projectFiles, a path ending in
-    // ".prj" (any case) is appended as it is (the command line's inputs).
-    // noProject, when given, hears at once the index of each archive that
-    // gave no project. Does not rebuild. Returns how many were added.
-    int AddArchives(const std::vector<std::wstring>& paths, bool projectFiles = false,
-                    const std::function<void(size_t index)>& noProject = nullptr);
-    // Unpacks one archive into the folder named after it in folder; true
-    // when it was unpacked. Entries refused for their names (absolute,
-    // climbing with "..", too long) are named in one warning per archive.
-    bool ExtractProjectArchive(const std::wstring& folder, const std::wstring& archivePath);
+    // "添加学生工程" after its dialog, and files dropped on the window: at
+    // most 500 paths (a warning for more), AddStudentInputs, the list rebuilt
+    // and loaded, the locks released, then "导入完成!" naming every input
+    // that gave no project and why.
+    void ImportStudentFiles(const std::vector<std::wstring>& paths);
+    // Adds student projects from inputs, in order (app/StudentImport.h):
+    // an archive (.zip, .rar, .7z) is unpacked beside itself and the .prj
+    // file at the top of its folder added, a .prj file is added as it is,
+    // a folder gives the archives and .prj files directly in it. Every
+    // input that gives no project is kept with its reason
+    // (GetImportFailures) and listed in the score sheet after the students
+    // until the next import. The folders of the projects added stay locked
+    // until ReleaseImportLocks. Stops between inputs when the window layer
+    // asks to cancel. Does not rebuild. Returns how many were added.
+    int AddStudentInputs(const std::vector<std::wstring>& inputs);
+    // The inputs of the last AddStudentInputs that gave no project.
+    const std::vector<CImportOutcome>& GetImportFailures() const { return m_importFailures; }
+    // Lets other grading runs at the folders imported since the last call
+    // (call it once the projects are loaded).
+    void ReleaseImportLocks();
 
     // --- commands (WorkspaceCommands.cpp)
 
@@ -202,13 +213,9 @@ protected:
     virtual bool LoadProject(CScoringProject& project);
 
 private:
-    // Where archivePath is unpacked: its folder, "/" (unless the folder
-    // ends in one), its name without the extension; empty when that name is
-    // empty or the path has no "/". ExtractProjectArchive unpacks there.
-    static std::wstring ArchiveDestination(const std::wstring& archivePath);
-    // The first regular file of folder (names in byte order) whose name is
-    // longer than 4 and ends in ".prj" in any case; empty when none.
-    static std::wstring FindProjectFile(const std::wstring& folder);
+    // Lists the students (with their load results so far) and then the
+    // import failures in the score sheet.
+    void ListInSheet();
     // Writes the score sheet's totals into the project list's "总分".
     void FillProjectTotals();
 
@@ -225,6 +232,12 @@ private:
     // Load result of each student project, in list order (1: loaded).
     std::vector<char> m_studentLoaded;
     CScoreSheet m_sheet;
+    // The inputs of the last import that gave no project, and the input
+    // each imported project came from (by .prj path).
+    std::vector<CImportOutcome> m_importFailures;
+    std::map<std::wstring, std::wstring> m_studentInputs;
+    // Held from the import until the projects are loaded.
+    std::vector<std::unique_ptr<CDestinationLock>> m_importLocks;
     int m_selectedIndex;
     int m_loadJobs;
 };

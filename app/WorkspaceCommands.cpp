@@ -96,6 +96,11 @@ bool CWorkspace::GenerateReports()
     // The project list keeps its totals: only the rows are taken.
     std::vector<std::wstring> failed;
     for (size_t i = 0; i < m_studentProjects.size() && i < m_sheet.m_entries.size(); ++i) {
+        // Stopped between workbooks: each one written is whole.
+        if (m_window.CancelRequested()) {
+            m_window.EndWaitCursor();
+            return false;
+        }
         m_sheet.TakeRows(*m_standardProject, *m_studentProjects[i], i);
         if (!WriteProjectWorkbook(m_sheet.m_entries[i]))
             failed.push_back(m_sheet.m_entries[i].m_prjPath);

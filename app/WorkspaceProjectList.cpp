@@ -64,6 +64,8 @@ void CWorkspace::CreateStudentProjects()
         m_studentProjects.push_back(std::move(student));
     }
     m_sheet.ListStudents(CScoringProjectList(), m_studentLoaded);
+    for (const CImportOutcome& failure : m_importFailures)
+        m_sheet.AddWithoutProject(failure.m_input, failure.m_status);
 }
 
 void CWorkspace::RebuildStudentProjects()
@@ -83,7 +85,7 @@ void CWorkspace::LoadStudentProjects()
     if (jobs > count)
         jobs = count;
     if (jobs <= 1) {
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < count && !m_window.CancelRequested(); ++i) {
             m_studentLoaded[i] = LoadProject(*m_studentProjects[i]) ? 1 : 0;
             m_window.ShowProgress(what, i + 1, count);
         }
@@ -93,7 +95,7 @@ void CWorkspace::LoadStudentProjects()
         std::atomic<int> next(0);
         std::atomic<int> done(0);
         auto work = [&]() {
-            for (int i = next++; i < count; i = next++) {
+            for (int i = next++; i < count && !m_window.CancelRequested(); i = next++) {
                 m_studentLoaded[i] = LoadProject(*m_studentProjects[i]) ? 1 : 0;
                 m_window.ShowProgress(what, ++done, count);
             }
@@ -104,5 +106,17 @@ void CWorkspace::LoadStudentProjects()
         for (std::thread& thread : threads)
             thread.join();
     }
-    m_sheet.ListStudents(m_studentProjects, m_studentLoaded);
+    ListInSheet();
+}
+
+void CWorkspace::ListInSheet()
+{
+    std::vector<std::wstring> inputs;
+    for (const std::unique_ptr<CScoringProject>& student : m_studentProjects) {
+        auto input = m_studentInputs.find(student->m_prjPath);
+        inputs.push_back(input == m_studentInputs.end() ? std::wstring() : input->second);
+    }
+    m_sheet.ListStudents(m_studentProjects, m_studentLoaded, inputs);
+    for (const CImportOutcome& failure : m_importFailures)
+        m_sheet.AddWithoutProject(failure.m_input, failure.m_status);
 }

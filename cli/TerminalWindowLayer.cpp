@@ -1,8 +1,10 @@
 // CTerminalWindowLayer: stderr lines, flag answers, a progress bar.
 #include "cli/TerminalWindowLayer.h"
 
+#include <signal.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 
 #include "cli/TerminalMessages.h"
@@ -10,8 +12,37 @@
 #include "tools/TmString.h"
 
 namespace {
+
 const int kBarWidth = 30;
+
+std::atomic<bool> g_interrupted(false);
+
+void OnInterrupt(int)
+{
+    g_interrupted = true;
+}
+
 }  // namespace
+
+void CTerminalWindowLayer::CatchInterrupt()
+{
+    // Started with Ctrl-C ignored (in the background of a script): stay so.
+    struct sigaction current = {};
+    if (sigaction(SIGINT, nullptr, &current) == 0 && current.sa_handler == SIG_IGN)
+        return;
+    struct sigaction action = {};
+    action.sa_handler = &OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    // The handler is used once: a second Ctrl-C kills as usual, and the
+    // next run clears what that leaves behind.
+    action.sa_flags = SA_RESETHAND;
+    sigaction(SIGINT, &action, nullptr);
+}
+
+bool CTerminalWindowLayer::CancelRequested()
+{
+    return g_interrupted;
+}
 
 CTerminalWindowLayer::CTerminalWindowLayer()
     : m_answerYes(false), m_showProgress(isatty(STDERR_FILENO) != 0), m_barShown(false), m_lastDone(0)

@@ -73,6 +73,11 @@ void CScriptedWindowLayer::ShowProgress(const wchar_t*, int, int)
     __atomic_fetch_add(&m_progressCalls, 1, __ATOMIC_RELAXED);
 }
 
+bool CScriptedWindowLayer::CancelRequested()
+{
+    return m_cancelAfter >= 0 && __atomic_fetch_add(&m_cancelChecks, 1, __ATOMIC_RELAXED) >= m_cancelAfter;
+}
+
 std::wstring CScriptedWindowLayer::MessageLog() const
 {
     std::wstring log;

@@ -40,6 +40,8 @@ public:
     // The next question (Yes/No) gets answer; with none left it gets No and
     // m_unansweredQuestions counts it.
     void QueueAnswer(Answer answer) { m_answers.push_back(answer); }
+    // CancelRequested answers no this many times, then yes; -1: never.
+    int m_cancelAfter = -1;
 
     // --- what happened
     std::vector<CShownMessage> m_messages;
@@ -64,6 +66,7 @@ public:
     void BeginWaitCursor() override { m_cursorLog += L"["; }
     void EndWaitCursor() override { m_cursorLog += L"]"; }
     void ShowProgress(const wchar_t*, int, int) override;
+    bool CancelRequested() override;
 
 protected:
     Answer DoMessageBox(const wchar_t* text, const wchar_t* caption, Buttons buttons) override;
@@ -74,6 +77,7 @@ private:
     std::deque<std::vector<std::wstring>> m_openAnswers;
     std::deque<std::wstring> m_saveAnswers;
     std::deque<Answer> m_answers;
+    int m_cancelChecks = 0;
     void* m_previousPresenter;
     void* m_previousContext;
 };
