@@ -8,15 +8,10 @@
 
 #include "app/AppWindowLayer.h"
 #include "app/AtomicFile.h"
+#include "app/StoredPath.h"
 #include "app/Workspace.h"
-#include "tools/ReadALine.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
-
-namespace {
-// Room for the longest path the file system takes, in characters.
-const int kLineBufferSize = 8192;
-}  // namespace
 
 int CWorkspace::ReadProjectList()
 {
@@ -25,32 +20,36 @@ int CWorkspace::ReadProjectList()
     FILE* file = fopen(TMTOOLS::OS::NativePath(m_projectListPath).c_str(), "rb");
     if (!file)
         return errno ? errno : 1;
-
-    CReadALine reader(nullptr, kLineBufferSize);
-    reader.SetFileName(m_projectListPath.c_str());
-    for (;;) {
-        std::wstring line = reader.ReadAString(file, 0, -1);
-        if (reader.m_isEnd)
-            break;
-        while (!line.empty() && (line.back() == L'\n' || line.back() == L'\r'))
-            line.pop_back();
-        // Projects deleted since the list was written drop out silently.
-        if (TMTOOLS::OS::FileExist(line.c_str()))
-            m_studentPaths.push_back(line);
-    }
+    // Lines are taken as bytes: a path stored as file-system bytes (see
+    // StoredPath.h) is not GBK text.
+    std::string text;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, file)) > 0)
+        text.append(buffer, n);
     fclose(file);
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        while (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        start = end + 1;
+        // Projects deleted since the list was written drop out silently.
+        const std::wstring path = ProjectListPath(line);
+        if (!path.empty())
+            m_studentPaths.push_back(path);
+    }
     return 0;
 }
 
 bool CWorkspace::WriteProjectList()
 {
-    std::wstring text;
-    for (const std::unique_ptr<CScoringProject>& student : m_studentProjects) {
-        text += student->m_prjPath;
-        text += L"\r\n";
-    }
     std::string bytes;
-    TMTOOLS::String::DecodeUnicode(936, text, bytes);
+    for (const std::unique_ptr<CScoringProject>& student : m_studentProjects)
+        bytes += ProjectListLine(student->m_prjPath) + "\r\n";
     return ReplaceFileAtomically(m_projectListPath, bytes);
 }
 

@@ -14,6 +14,7 @@
 
 #include "app/AppWindowLayer.h"
 #include "app/AtomicFile.h"
+#include "app/StoredPath.h"
 #include "app/Workspace.h"
 #include "tools/TmMessage.h"
 #include "tools/TmOS.h"
@@ -23,22 +24,39 @@ namespace {
 
 const char kRootName[] = "标准工程信息";
 const char kPathAttribute[] = "标准工程路径";
+// Only for a path whose bytes are not UTF-8 (StoredPath.h).
+const char kPathBytesAttribute[] = "标准工程路径字节";
 const char* const kScoreAttributes[TM_CATEGORY_COUNT] = {
     "总信息分值", "各层信息分值", "结构模型与荷载分值", "计算结果分值", "施工图分值", "钢筋算量接口分值",
 };
 
+// Strict UTF-8 (code page 65001): the file must stay valid XML, so bytes a
+// path carries as escapes are not written through here.
 std::string ToUtf8(const std::wstring& text)
 {
     std::string narrow;
-    TMTOOLS::String::DecodeUnicode(0, text, narrow);
+    TMTOOLS::String::DecodeUnicode(65001, text, narrow);
     return narrow;
 }
 
 std::wstring FromUtf8(const char* text)
 {
     std::wstring wide;
-    TMTOOLS::String::EncodeUnicode(0, text ? std::string(text) : std::string(), wide);
+    TMTOOLS::String::EncodeUnicode(65001, text ? std::string(text) : std::string(), wide);
     return wide;
+}
+
+// The standard project path of root: the bytes attribute when there is one
+// and the readable path still matches it (nobody edited one without the
+// other), else the readable path.
+std::wstring StoredStandardPath(const TiXmlElement& root, const char* readable)
+{
+    std::wstring path = FromUtf8(readable);
+    std::wstring exact;
+    const char* bytes = root.Attribute(kPathBytesAttribute);
+    if (bytes && PercentDecodedPath(bytes, exact) && ToUtf8(exact) == readable)
+        return exact;
+    return path;
 }
 
 // The boolean rule of the scoring-standard file: a text beginning with
@@ -107,7 +125,7 @@ bool CWorkspace::ReadScoringStandard(const std::wstring& path)
     // Only the first element counts, whatever its name.
     if (root) {
         if (const char* prjPath = root->Attribute(kPathAttribute))
-            m_standardPrjPath = FromUtf8(prjPath);
+            m_standardPrjPath = StoredStandardPath(*root, prjPath);
         for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
             double score = 0.0;
             // Absent or non-numeric attributes keep the score; so do
@@ -166,6 +184,8 @@ bool CWorkspace::WriteScoringStandard(const std::wstring& path)
     root->SetAttribute(kPathAttribute, ToUtf8(m_standardPrjPath).c_str());
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
         root->SetAttribute(kScoreAttributes[k], ScoreText(m_categoryScores[k]).c_str());
+    if (HasByteEscapes(m_standardPrjPath))
+        root->SetAttribute(kPathBytesAttribute, PercentEncodedBytes(m_standardPrjPath).c_str());
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
         TiXmlElement* category = new TiXmlElement(ToUtf8(GetCategoryName(k)).c_str());
         root->LinkEndChild(category);
