@@ -162,7 +162,8 @@ bool HoistSingleProjectFolder(const std::wstring& folder, int& candidates)
 
 }  // namespace
 
-CStudentImport::CStudentImport(CAppWindowLayer& window, const std::wstring& standardPrjPath) : m_window(window)
+CStudentImport::CStudentImport(CAppWindowLayer& window, const std::wstring& standardPrjPath)
+    : m_window(window), m_locks(new CDestinationLocks)
 {
     std::wstring folder;
     TMTOOLS::OS::GetFolderPath(standardPrjPath, folder);
@@ -172,12 +173,10 @@ CStudentImport::CStudentImport(CAppWindowLayer& window, const std::wstring& stan
 
 CStudentImport::~CStudentImport() {}
 
-std::vector<std::unique_ptr<CDestinationLock>> CStudentImport::TakeLocks()
+std::unique_ptr<CDestinationLocks> CStudentImport::TakeLocks()
 {
-    std::vector<std::unique_ptr<CDestinationLock>> locks;
-    for (auto& held : m_locks)
-        locks.push_back(std::move(held.second));
-    m_locks.clear();
+    std::unique_ptr<CDestinationLocks> locks(new CDestinationLocks);
+    m_locks.swap(locks);
     return locks;
 }
 
@@ -286,7 +285,7 @@ void CStudentImport::AddProjectFile(const std::wstring& input, const std::wstrin
     m_folders.emplace(folderKey, input);
     // A project in a folder nobody may write to cannot be locked, nor
     // replaced by anyone: it is graded unlocked.
-    const std::wstring locked = Lock(folderKey, false);
+    const std::wstring locked = Lock(folderKey, false, false);
     outcomes.push_back({input, locked.empty() ? prjPath : std::wstring(), locked});
 }
 
@@ -317,27 +316,25 @@ void CStudentImport::AddArchive(const std::wstring& input, const std::wstring& a
     const bool exists = TMTOOLS::OS::FileExist(archivePath.c_str());
     if (!exists)
         TMTOOLS::OS::TmShowMessage(stringFormat(L"压缩文件 %s 不存在", archivePath.c_str()).c_str(), L"提示");
-    const std::wstring locked = Lock(key, true);
+    // The question comes first: it decides whether the folder is to be
+    // changed (an exclusive lock) or only read.
+    struct stat st;
+    const bool existed = StatOf(destination, st, false);
+    const bool unpack = exists && MayUnpackInto(destination);
+    const std::wstring locked = Lock(key, unpack, true);
     if (!locked.empty()) {
         outcomes.push_back({input, std::wstring(), locked});
         return;
     }
     const std::wstring parent = ParentOf(key);
-    if (m_swept.insert(parent).second) {
-        std::set<std::wstring> held;
-        for (const auto& lock : m_locks) {
-            if (ParentOf(lock.first) == parent)
-                held.insert(lock.first.substr(parent.size() + 1));
-        }
-        CDestinationLock::RemoveLeftovers(parent, held);
-    }
+    if (m_swept.insert(parent).second)
+        CDestinationLocks::RemoveLeftovers(parent, m_locks->HeldIn(parent));
 
-    std::wstring noProject = kNoProject;
-    if (!exists) {
-        // As before: a folder left by an earlier import still counts.
-        noProject = L"压缩文件不存在";
-    } else {
-        const std::wstring failed = ExtractProjectArchive(archivePath, destination, noProject);
+    // Without an archive, or with "覆盖" answered No, a folder left by an
+    // earlier import still gives its project.
+    std::wstring noProject = exists ? kNoProject : L"压缩文件不存在";
+    if (unpack) {
+        const std::wstring failed = ExtractProjectArchive(archivePath, destination, existed, noProject);
         if (!failed.empty()) {
             outcomes.push_back({input, std::wstring(), failed});
             return;
@@ -347,18 +344,19 @@ void CStudentImport::AddArchive(const std::wstring& input, const std::wstring& a
     outcomes.push_back({input, project, project.empty() ? noProject : std::wstring()});
 }
 
-std::wstring CStudentImport::ExtractProjectArchive(const std::wstring& archivePath, const std::wstring& destination,
-                                                   std::wstring& noProject)
+bool CStudentImport::MayUnpackInto(const std::wstring& destination)
 {
     struct stat st;
-    const bool exists = StatOf(destination, st, false);
-    if (exists) {
-        const std::wstring question = stringFormat(L"工程 %s 已存在，要覆盖吗？", destination.c_str());
-        if (m_window.ShowMessageBox(question.c_str(), L"提示", CWindowLayer::TM_MB_YESNO) != CWindowLayer::TM_ID_YES)
-            return std::wstring();  // the folder stays as it is
-    }
+    if (!StatOf(destination, st, false))
+        return true;
+    const std::wstring question = stringFormat(L"工程 %s 已存在，要覆盖吗？", destination.c_str());
+    return m_window.ShowMessageBox(question.c_str(), L"提示", CWindowLayer::TM_MB_YESNO) == CWindowLayer::TM_ID_YES;
+}
 
-    const std::wstring scratch = CDestinationLock::ScratchBeside(destination, "new");
+std::wstring CStudentImport::ExtractProjectArchive(const std::wstring& archivePath, const std::wstring& destination,
+                                                   bool replacing, std::wstring& noProject)
+{
+    const std::wstring scratch = CDestinationLocks::ScratchBeside(destination, "new");
     if (mkdir(Native(scratch).c_str(), 0777) != 0)
         return kCannotWrite;
     const CArchiveUnpackResult unpacked = UnpackArchive(archivePath, scratch);
@@ -371,11 +369,18 @@ std::wstring CStudentImport::ExtractProjectArchive(const std::wstring& archivePa
     if (!HoistSingleProjectFolder(scratch, candidates) && candidates > 1)
         noProject = stringFormat(L"有 %d 个文件夹含 .prj 工程文件", candidates);
 
-    if (!exists) {
+    struct stat st;
+    if (!StatOf(destination, st, false)) {
         if (rename(Native(scratch).c_str(), Native(destination).c_str()) == 0)
             return std::wstring();
         DeleteFolderTree(scratch);
         return kCannotWrite;
+    }
+    if (!replacing) {
+        // Another run unpacked it between the look and the lock; nobody
+        // said "覆盖" to that: its folder is read as it is.
+        DeleteFolderTree(scratch);
+        return std::wstring();
     }
     // "覆盖": the new folder takes the old one's place in one step, and the
     // old one leaves by the safe removal rule. Where the file system cannot
@@ -384,7 +389,7 @@ std::wstring CStudentImport::ExtractProjectArchive(const std::wstring& archivePa
         RemoveEntry(scratch);
         return std::wstring();
     }
-    const std::wstring old = CDestinationLock::ScratchBeside(destination, "old");
+    const std::wstring old = CDestinationLocks::ScratchBeside(destination, "old");
     if (rename(Native(destination).c_str(), Native(old).c_str()) != 0) {
         DeleteFolderTree(scratch);
         return kCannotWrite;
@@ -398,18 +403,13 @@ std::wstring CStudentImport::ExtractProjectArchive(const std::wstring& archivePa
     return std::wstring();
 }
 
-std::wstring CStudentImport::Lock(const std::wstring& folder, bool required)
+std::wstring CStudentImport::Lock(const std::wstring& folder, bool exclusive, bool required)
 {
-    if (m_locks.count(folder))
-        return std::wstring();
-    CDestinationLock::Result result;
-    std::unique_ptr<CDestinationLock> lock = CDestinationLock::Acquire(folder, result);
-    if (lock) {
-        m_locks[folder] = std::move(lock);
-        return std::wstring();
+    switch (m_locks->Lock(folder, exclusive)) {
+    case CDestinationLocks::kLocked: return std::wstring();
+    case CDestinationLocks::kBusy: return L"正在被另一个评分进程使用";
+    case CDestinationLocks::kFailed: break;
     }
-    if (result == CDestinationLock::kBusy)
-        return L"正在被另一个评分进程使用";
     return required ? kCannotWrite : std::wstring();
 }
 

@@ -12,7 +12,7 @@
 //   - an archive holding no .prj at its top but exactly one folder that
 //     does is unpacked without that folder (most students zip their
 //     project folder): the folder's files win over top-level ones;
-//   - the destination is locked (CDestinationLock) from before it is
+//   - the destination is locked (CDestinationLocks) from before it is
 //     touched until the workspace has loaded the project; a destination
 //     locked by another run is reported, never waited for;
 //   - two inputs with one destination (张三.zip and 张三.ZIP, or one
@@ -59,7 +59,7 @@ public:
 
     // The locks taken so far: the caller keeps them until the projects are
     // loaded.
-    std::vector<std::unique_ptr<CDestinationLock>> TakeLocks();
+    std::unique_ptr<CDestinationLocks> TakeLocks();
 
     // Where archivePath unpacks: its folder, "/" and its name without the
     // extension; empty when that name is empty or the path has no "/".
@@ -75,15 +75,20 @@ private:
     void AddArchive(const std::wstring& input, const std::wstring& archivePath, std::vector<CImportOutcome>& outcomes);
     void AddProjectFile(const std::wstring& input, const std::wstring& prjPath, std::vector<CImportOutcome>& outcomes);
     void AddFolder(const std::wstring& input, const std::wstring& folder, std::vector<CImportOutcome>& outcomes);
-    // Unpacks archivePath into destination through a scratch folder (and,
-    // when it exists, after "覆盖" was answered Yes); the status word of a
-    // failure, empty on success. noProject gets the reason when the
-    // unpacked archive gives no project.
+    // Whether destination may be unpacked into: it does not exist, or
+    // "工程 %s 已存在，要覆盖吗？" was answered Yes.
+    bool MayUnpackInto(const std::wstring& destination);
+    // Unpacks archivePath into destination through a scratch folder that
+    // takes its place when complete (when replacing, exchanged with the
+    // existing one, which is then deleted); the status of a failure, empty
+    // on success. noProject gets the reason when the unpacked archive gives
+    // no project.
     std::wstring ExtractProjectArchive(const std::wstring& archivePath, const std::wstring& destination,
-                                       std::wstring& noProject);
-    // Locks folder unless this import holds it already; the failure
-    // status, or empty.
-    std::wstring Lock(const std::wstring& folder, bool required);
+                                       bool replacing, std::wstring& noProject);
+    // Locks folder (exclusively to change it, shared to read it) unless
+    // this import holds it already; the failure status, or empty (also
+    // when the lock cannot be made and is not required).
+    std::wstring Lock(const std::wstring& folder, bool exclusive, bool required);
     // Tells the entries refused for their names, in one warning.
     void WarnRefused(const std::wstring& archivePath, const CArchiveUnpackResult& unpacked);
 
@@ -94,6 +99,6 @@ private:
     std::map<std::wstring, std::wstring> m_folders;
     std::map<std::wstring, std::wstring> m_projects;
     std::set<std::wstring> m_archiveFolders;  // resolved folders claimed by archives
-    std::map<std::wstring, std::unique_ptr<CDestinationLock>> m_locks;  // by resolved folder
+    std::unique_ptr<CDestinationLocks> m_locks;  // of resolved folders
     std::set<std::wstring> m_swept;  // parents cleared of leftovers
 };

@@ -237,7 +237,7 @@ private:
     std::vector<CImportOutcome> m_importFailures;
     std::map<std::wstring, std::wstring> m_studentInputs;
     // Held from the import until the projects are loaded.
-    std::vector<std::unique_ptr<CDestinationLock>> m_importLocks;
+    std::vector<std::unique_ptr<CDestinationLocks>> m_importLocks;
     int m_selectedIndex;
     int m_loadJobs;
 };

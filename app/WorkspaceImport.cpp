@@ -44,8 +44,7 @@ int CWorkspace::AddStudentInputs(const std::vector<std::wstring>& inputs)
         m_studentInputs[outcome.m_prjPath] = outcome.m_input;
         ++added;
     }
-    for (std::unique_ptr<CDestinationLock>& lock : import.TakeLocks())
-        m_importLocks.push_back(std::move(lock));
+    m_importLocks.push_back(import.TakeLocks());
     return added;
 }
 

@@ -128,41 +128,41 @@ TEST_F(StudentImport, AFolderAnotherRunHoldsIsReportedAndTheOthersGoOn)
     const std::wstring zhang = MakeArchive(L"张三", {{"frame.prj", "new"}});
     const std::wstring li = MakeArchive(L"李四", {{"frame.prj", "m"}});
     MakeFile(L"exam/张三/frame.prj", "old");
-    CDestinationLock::Result result;
-    std::unique_ptr<CDestinationLock> other = CDestinationLock::Acquire(m_exam + L"/张三", result);
-    ASSERT_EQ(result, CDestinationLock::kLocked);
+    // Another run reading 张三: reading alongside is fine, replacing is not.
+    CDestinationLocks other;
+    ASSERT_EQ(other.Lock(m_exam + L"/张三", false), CDestinationLocks::kLocked);
+    m_window.QueueAnswer(CWindowLayer::TM_ID_NO);
+    EXPECT_EQ(m_workspace.AddStudentInputs({zhang}), 1);
+    m_workspace.ReleaseImportLocks();
 
     m_window.QueueAnswer(CWindowLayer::TM_ID_YES);
     EXPECT_EQ(m_workspace.AddStudentInputs({zhang, li}), 1);
     EXPECT_EQ(Failures(), L"张三.zip: 正在被另一个评分进程使用\n");
     EXPECT_EQ(ReadBytes(Utf8(m_exam + L"/张三/frame.prj")), "old");
-    EXPECT_TRUE(m_window.m_messages.empty());  // never asked, never waited
 
     // The import's own lock keeps the other run out until it lets go.
-    std::unique_ptr<CDestinationLock> mine = CDestinationLock::Acquire(m_exam + L"/李四", result);
-    EXPECT_EQ(result, CDestinationLock::kBusy);
+    EXPECT_EQ(other.Lock(m_exam + L"/李四", false), CDestinationLocks::kBusy);
     m_workspace.ReleaseImportLocks();
-    mine = CDestinationLock::Acquire(m_exam + L"/李四", result);
-    EXPECT_EQ(result, CDestinationLock::kLocked);
+    EXPECT_EQ(other.Lock(m_exam + L"/李四", false), CDestinationLocks::kLocked);
 }
 
 TEST_F(StudentImport, LeftoversOfAKilledRunGoUnlessALiveRunHoldsTheirFolder)
 {
     const std::wstring zhang = MakeArchive(L"张三", {{"frame.prj", "m"}});
     // A killed run: half an unpacking, an old folder on its way out, a
-    // lock file nobody holds; and a live run's scratch folder.
+    // workbook being written; and a live run's scratch folder.
     MakeFile(L"exam/.张三.tmscore-new-999-1/frame.prj", "half");
     MakeFile(L"exam/.李四.tmscore-old-999-2/frame.prj", "old");
-    MakeFile(L"exam/.李四.tmscore-lock");
+    MakeFile(L"exam/李四/frame.prj", "m");
+    MakeFile(L"exam/.李四.xls.0123abcd", "half a workbook");
     MakeFile(L"exam/.王五.tmscore-new-998-1/frame.prj", "busy");
-    CDestinationLock::Result result;
-    std::unique_ptr<CDestinationLock> live = CDestinationLock::Acquire(m_exam + L"/王五", result);
-    ASSERT_EQ(result, CDestinationLock::kLocked);
+    CDestinationLocks live;
+    ASSERT_EQ(live.Lock(m_exam + L"/王五", true), CDestinationLocks::kLocked);
 
     EXPECT_EQ(m_workspace.AddStudentInputs({zhang}), 1);
     m_workspace.ReleaseImportLocks();
     EXPECT_EQ(ReadBytes(Utf8(m_exam + L"/张三/frame.prj")), "m");
-    EXPECT_EQ(ExamListing(), ".王五.tmscore-lock\n.王五.tmscore-new-998-1\n张三\n张三.zip\n");
+    EXPECT_EQ(ExamListing(), ".tmscore-lock\n.王五.tmscore-new-998-1\n张三\n张三.zip\n李四\n");
 }
 
 TEST_F(StudentImport, ACancelledImportStopsBetweenInputsAndLeavesNothingHalfDone)
