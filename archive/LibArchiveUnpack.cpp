@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <vector>
 
+#include "archive/ZipFileSink.h"
 #include "archive/ZipFolderWalk.h"
 #include "archive/ZipNames.h"
 #include "tools/TmOS.h"
@@ -77,20 +78,6 @@ ArchiveUnpackStatus StatusOfError(archive* reader)
             return ArchiveUnpackStatus::Unsupported;
     }
     return ArchiveUnpackStatus::Damaged;
-}
-
-bool WriteAll(int fd, const char* data, size_t size)
-{
-    while (size > 0) {
-        ssize_t n = write(fd, data, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        size -= (size_t)n;
-    }
-    return true;
 }
 
 class CLibArchiveUnpacker {
@@ -190,6 +177,7 @@ private:
     // The declared size is not trusted: the bounds count what comes out.
     ArchiveUnpackStatus CopyData(int fd)
     {
+        CZipFileSink file(fd);
         std::vector<char> buffer(kChunk);
         uint64_t written = 0;
         for (;;) {
@@ -202,7 +190,7 @@ private:
             m_total += (uint64_t)n;
             if (written > m_limits.m_maxEntryBytes || m_total > m_limits.m_maxTotalBytes)
                 return ArchiveUnpackStatus::TooLarge;
-            if (!WriteAll(fd, buffer.data(), (size_t)n))
+            if (!file.Write(buffer.data(), (size_t)n))
                 return ArchiveUnpackStatus::CannotWrite;
         }
     }
