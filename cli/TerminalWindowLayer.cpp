@@ -34,8 +34,9 @@ void CTerminalWindowLayer::CatchInterrupt()
     action.sa_handler = &OnInterrupt;
     sigemptyset(&action.sa_mask);
     // The handler is used once: a second Ctrl-C kills as usual, and the
-    // next run clears what that leaves behind.
-    action.sa_flags = SA_RESETHAND;
+    // next run clears what that leaves behind. Calls under way go on
+    // (SA_RESTART): the work stops between projects, not inside a read.
+    action.sa_flags = SA_RESETHAND | SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
 }
 
