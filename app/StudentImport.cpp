@@ -75,8 +75,10 @@ std::wstring ResolvedEntry(const std::wstring& path)
 
 // An input path with "." or ".." components (../class/张三.zip) is used
 // resolved: folder names are cut from it and must be real ones.
-std::wstring Cleaned(const std::wstring& path)
+std::wstring Cleaned(std::wstring path)
 {
+    while (path.size() > 1 && path.back() == L'/')
+        path.pop_back();  // a folder named as "class/"
     const std::wstring wrapped = L"/" + path + L"/";
     if (wrapped.find(L"/./") == std::wstring::npos && wrapped.find(L"/../") == std::wstring::npos)
         return path;
