@@ -16,6 +16,7 @@
 #include "app/AppWindowLayer.h"
 #include "app/AtomicFile.h"
 #include "app/CategoryScores.h"
+#include "app/StoredPath.h"
 #include "app/Workspace.h"
 #include "tools/TmMessage.h"
 #include "tools/TmOS.h"
@@ -27,22 +28,39 @@ namespace {
 
 const char kRootName[] = "标准工程信息";
 const char kPathAttribute[] = "标准工程路径";
+// Only for a path whose bytes are not UTF-8 (StoredPath.h).
+const char kPathBytesAttribute[] = "标准工程路径字节";
 const char* const kScoreAttributes[TM_CATEGORY_COUNT] = {
     "总信息分值", "各层信息分值", "结构模型与荷载分值", "计算结果分值", "施工图分值", "钢筋算量接口分值",
 };
 
+// Strict UTF-8 (code page 65001): the file must stay valid XML, so bytes a
+// path carries as escapes are not written through here.
 std::string ToUtf8(const std::wstring& text)
 {
     std::string narrow;
-    TMTOOLS::String::DecodeUnicode(0, text, narrow);
+    TMTOOLS::String::DecodeUnicode(65001, text, narrow);
     return narrow;
 }
 
 std::wstring FromUtf8(const char* text)
 {
     std::wstring wide;
-    TMTOOLS::String::EncodeUnicode(0, text ? std::string(text) : std::string(), wide);
+    TMTOOLS::String::EncodeUnicode(65001, text ? std::string(text) : std::string(), wide);
     return wide;
+}
+
+// The standard project path of root: the bytes attribute when there is one
+// and the readable path still matches it (nobody edited one without the
+// other), else the readable path.
+std::wstring StoredStandardPath(const TiXmlElement& root, const char* readable)
+{
+    std::wstring path = FromUtf8(readable);
+    std::wstring exact;
+    const char* bytes = root.Attribute(kPathBytesAttribute);
+    if (bytes && PercentDecodedPath(bytes, exact) && ToUtf8(exact) == readable)
+        return exact;
+    return path;
 }
 
 // The boolean rule of the scoring-standard file: a text beginning with
@@ -194,7 +212,7 @@ bool CWorkspace::ReadScoringStandard(const std::wstring& path)
     CStandardFileNotes notes;
     if (root) {
         if (const char* prjPath = root->Attribute(kPathAttribute))
-            m_standardPrjPath = InFolderOf(path, FromUtf8(prjPath));
+            m_standardPrjPath = InFolderOf(path, StoredStandardPath(*root, prjPath));
         for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
             // Absent or non-numeric attributes keep the score. A negative or
             // infinite one is taken: CheckStandard then refuses the standard
@@ -325,6 +343,8 @@ bool CWorkspace::WriteScoringStandard(const std::wstring& path)
     root->SetAttribute(kPathAttribute, ToUtf8(m_standardPrjPath).c_str());
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
         root->SetAttribute(kScoreAttributes[k], ScoreText(m_categoryScores[k]).c_str());
+    if (HasByteEscapes(m_standardPrjPath))
+        root->SetAttribute(kPathBytesAttribute, PercentEncodedBytes(m_standardPrjPath).c_str());
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
         TiXmlElement* category = new TiXmlElement(ToUtf8(GetCategoryName(k)).c_str());
         root->LinkEndChild(category);

@@ -18,7 +18,6 @@
 
 #include "app/Workspace.h"
 #include "gui/AppLook.h"
-#include "gui/DroppedPaths.h"
 #include "gui/MyRibbonConstructor.h"
 #include "gui/MyRobbonBar.h"
 #include "gui/ProjGridCtrl.h"
@@ -36,8 +35,6 @@ const char kDockStateKey[] = "MainFrame/DockState";
 // this interval.
 const int kProgressDelayMs = 400;
 const int kProgressTickMs = 100;
-// Dropped names listed in the one message about what was ignored.
-const int kIgnoredNamesShown = 10;
 
 QString ToQString(const std::wstring& text)
 {
@@ -364,20 +361,7 @@ bool CMainFrame::ImportPaths(const QStringList& paths)
 {
     if (IsBusy())
         return false;
-    const CDroppedPaths sorted = CDroppedPaths::Sort(paths);
-    if (!sorted.m_ignored.isEmpty()) {
-        QStringList names = sorted.m_ignored.mid(0, kIgnoredNamesShown);
-        if (sorted.m_ignored.size() > kIgnoredNamesShown)
-            names.append(QStringLiteral("……（共 %1 项）").arg(sorted.m_ignored.size()));
-        ShowMessageBox(QStringLiteral("以下内容不是学生工程压缩文件（.zip）或工程文件（.prj），已忽略：\n%1")
-                           .arg(names.join(QLatin1Char('\n')))
-                           .toStdWString()
-                           .c_str(),
-                       L"提示");
-    }
-    if (sorted.m_archives.isEmpty() && sorted.m_projects.isEmpty())
-        return true;
-    const std::vector<std::wstring> files = ToWide(sorted.m_archives + sorted.m_projects);
+    const std::vector<std::wstring> files = ToWide(paths);
     return RunJob([files](CWorkspace& workspace) { workspace.ImportStudentFiles(files); });
 }
 

@@ -55,10 +55,10 @@ public:
     // Runs a ribbon command (TM_CMD_..., or the About box); false when a
     // job is running.
     bool RunCommand(int command);
-    // Imports what was dropped: ".zip" archives (also those at the top of a
-    // dropped folder) as "添加学生工程" imports chosen archives, ".prj" files
-    // as they are; the rest is named in one message. False when a job is
-    // running.
+    // Imports what was dropped as "添加学生工程" imports the files chosen in
+    // its dialog (CWorkspace::ImportStudentFiles): archives, .prj files and
+    // folders of them; anything else is named with its reason in the final
+    // message. False when a job is running.
     bool ImportPaths(const QStringList& paths);
     // Puts on look (205 to 219), marks it in the "视图" menu and stores it.
     void ChooseLook(int look);
@@ -87,8 +87,9 @@ public:
     bool RunSettingsDialog(CWorkspace& workspace) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
-    // False once the user has pressed the progress dialog's "取消".
-    bool ShowProgress(const wchar_t* what, int done, int total, const wchar_t* item = nullptr) override;
+    void ShowProgress(const wchar_t* what, int done, int total, const wchar_t* item = nullptr) override;
+    // "取消" in the progress dialog (or closing the window) during the job.
+    bool CancelRequested() override;
 
 signals:
     // A job has ended and the window shows its result.

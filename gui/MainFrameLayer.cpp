@@ -183,8 +183,12 @@ void CMainFrame::EndWaitCursor()
     QMetaObject::invokeMethod(qApp, []() { QApplication::restoreOverrideCursor(); }, Qt::AutoConnection);
 }
 
-bool CMainFrame::ShowProgress(const wchar_t* what, int done, int total, const wchar_t* item)
+void CMainFrame::ShowProgress(const wchar_t* what, int done, int total, const wchar_t* item)
 {
     m_job->ReportProgress(what ? what : L"", done, total, item ? item : L"");
-    return !m_job->IsCancelRequested();
+}
+
+bool CMainFrame::CancelRequested()
+{
+    return m_job->IsCancelRequested();
 }

@@ -4,8 +4,8 @@
 //
 // Opens the main window on the workspace beside the program (config.xml,
 // projectlist.txt). Each PATH is taken as if dropped on the window once
-// the workspace has started: a folder of student archives (.zip) is
-// imported, as are single archives; .prj files are added as they are.
+// the workspace has started: archives (.zip, .rar, .7z), .prj files and
+// folders of them.
 #include <QCommandLineParser>
 
 #include "gui/TmScoreApp.h"
@@ -18,7 +18,7 @@ int main(int argc, char** argv)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("PATH"),
-                                 QStringLiteral("学生工程压缩文件（.zip）所在的文件夹，或 .zip、.prj 文件"),
+                                 QStringLiteral("学生工程压缩文件（.zip、.rar、.7z）、.prj 文件，或它们所在的文件夹"),
                                  QStringLiteral("[PATH...]"));
     parser.process(app);
     return app.Run(parser.positionalArguments());

@@ -14,6 +14,7 @@ PACKAGES=(
   xvfb xauth
   python3 python3-xlrd python3-olefile python3-xlwt
   zip unzip
+  libarchive-dev libarchive-tools  # rar and 7z hand-ins; bsdtar makes the tests' 7z archives
   libreoffice-calc-nogui  # the read-back tests open written workbooks in LibreOffice
   clang libclang-rt-14-dev
 )
