@@ -6,11 +6,24 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "tools/TmMessage.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
 
 namespace TMTOOLS {
 namespace OS {
+
+namespace {
+
+void WarnRefusal(const wchar_t* path, TmInputStatus status, long long maxBytes)
+{
+    if (status == TM_INPUT_NOT_REGULAR)
+        TmShowWarnMessage(String::stringFormat(L"文件 %s 不是普通文件（管道、设备或套接字），未读取。", path).c_str());
+    else if (status == TM_INPUT_TOO_LARGE)
+        TmShowWarnMessage(String::stringFormat(L"文件 %s 大于 %d MB，未读取。", path, (int)(maxBytes >> 20)).c_str());
+}
+
+}  // namespace
 
 int OpenInputDescriptor(const char* nativePath, long long maxBytes, TmInputStatus& status)
 {
@@ -51,24 +64,16 @@ FILE* OpenInputFile(const wchar_t* path, long long maxBytes, TmInputStatus& stat
     if (!path || !*path)
         return nullptr;
     int fd = OpenInputDescriptor(NativePath(path).c_str(), maxBytes, status);
-    if (fd < 0)
+    if (fd < 0) {
+        WarnRefusal(path, status, maxBytes);
         return nullptr;
+    }
     FILE* file = fdopen(fd, "rb");
     if (!file) {
         close(fd);
         status = TM_INPUT_UNREADABLE;
     }
     return file;
-}
-
-std::wstring InputRefusalText(const wchar_t* path, TmInputStatus status, long long maxBytes)
-{
-    const wchar_t* name = path ? path : L"";
-    if (status == TM_INPUT_NOT_REGULAR)
-        return String::stringFormat(L"文件 %s 不是普通文件（管道、设备或套接字），未读取。", name);
-    if (status == TM_INPUT_TOO_LARGE)
-        return String::stringFormat(L"文件 %s 大于 %d MB，未读取。", name, (int)(maxBytes >> 20));
-    return std::wstring();
 }
 
 }  // namespace OS

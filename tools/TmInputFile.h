@@ -10,8 +10,10 @@
 // into blocking mode for the reads. Reading a refused file would wait
 // forever or never end; reading an accepted one ends within the bound.
 //
-// What is said to the user about a refusal is the caller's: a missing
-// result file is silent, a missing project is not.
+// A file refused for what it is (a FIFO, a device, a socket) or for its
+// size is said at once in a warning naming it and the bound; a missing,
+// unreadable or folder path is left to the caller, since a missing result
+// file is silent where a missing project is not.
 #pragma once
 
 #include <cstdio>
@@ -35,15 +37,13 @@ enum TmInputStatus {
 const long long TM_MAX_INPUT_FILE_BYTES = 256LL << 20;
 
 // Opens the file at path for binary reading when it is a regular file of
-// at most maxBytes bytes; otherwise null, with status saying why.
+// at most maxBytes bytes; otherwise null, with status saying why (and the
+// warning above for TM_INPUT_NOT_REGULAR and TM_INPUT_TOO_LARGE).
 TMTOOLS_API FILE* OpenInputFile(const wchar_t* path, long long maxBytes, TmInputStatus& status);
-// The same as a descriptor for positioned reads, from a native (UTF-8)
-// path; -1 when refused. A negative maxBytes sets no bound.
+// The same check as a descriptor for positioned reads, from a native
+// (UTF-8) path, saying nothing; -1 when refused. A negative maxBytes sets
+// no bound.
 TMTOOLS_API int OpenInputDescriptor(const char* nativePath, long long maxBytes, TmInputStatus& status);
-
-// The warning for a file refused as a FIFO, device or socket, or as too
-// large (naming the bound); empty for every other status.
-TMTOOLS_API std::wstring InputRefusalText(const wchar_t* path, TmInputStatus status, long long maxBytes);
 
 }  // namespace OS
 }  // namespace TMTOOLS

@@ -1,6 +1,11 @@
 // projectlist.txt: GBK, CR LF, one path a line; missing projects drop out.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 #include "tests/app/WorkspaceFixture.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
@@ -117,4 +122,14 @@ TEST_F(ProjectList, AFreshStartUsesTheDefaultsAndTheProgramFolder)
     ASSERT_TRUE(workspace.m_standardProject);
     EXPECT_FALSE(workspace.m_standardLoaded);
     EXPECT_TRUE(window.m_messages.empty());
+}
+
+TEST_F(ProjectList, AFifoInItsPlaceIsRefusedWithAWarningInsteadOfHangingTheStartup)
+{
+    alarm(60);
+    ASSERT_EQ(mkfifo(Utf8(m_workspace.m_projectListPath).c_str(), 0600), 0);
+    EXPECT_EQ(m_workspace.ReadProjectList(), EINVAL);
+    EXPECT_TRUE(m_workspace.m_studentPaths.empty());
+    ASSERT_EQ(m_window.m_messages.size(), 1u);
+    alarm(0);
 }
