@@ -9,11 +9,13 @@
 #include <cmath>
 #include <cstring>
 #include <strings.h>
-#include <sys/stat.h>
 #include <tinyxml.h>
+
+#include <unordered_map>
 
 #include "app/AppWindowLayer.h"
 #include "app/AtomicFile.h"
+#include "app/StandardDocument.h"
 #include "app/Workspace.h"
 #include "tools/TmMessage.h"
 #include "tools/TmOS.h"
@@ -97,11 +99,7 @@ std::string ScoreText(float score)
 bool CWorkspace::ReadScoringStandard(const std::wstring& path)
 {
     TiXmlDocument document;
-    // TinyXML sizes its read by seeking to the end: hand it files only.
-    const std::string nativePath = TMTOOLS::OS::NativePath(path);
-    struct stat st;
-    const bool read = !path.empty() && stat(nativePath.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-                      document.LoadFile(nativePath.c_str(), TIXML_ENCODING_UTF8);
+    const bool read = LoadStandardDocument(path, document);
     const TiXmlElement* root = read ? document.FirstChildElement() : nullptr;
 
     // Only the first element counts, whatever its name.
@@ -122,15 +120,27 @@ bool CWorkspace::ReadScoringStandard(const std::wstring& path)
 
     if (!root)
         return read;
+    // Each attribute of a category element is looked up among the values
+    // by name, rather than each value among the attributes, so that a file
+    // of many category elements is read in time linear in its size.
+    std::string categoryNames[TM_CATEGORY_COUNT];
+    std::unordered_multimap<std::string, CTmData*> valuesByName[TM_CATEGORY_COUNT];
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
+        categoryNames[k] = ToUtf8(GetCategoryName(k));
+        for (const std::unique_ptr<CTmData>& value : m_standardProject->GetItem(k).GetValues())
+            valuesByName[k].emplace(ToUtf8(value->m_name), value.get());
+    }
     for (const TiXmlElement* child = root->FirstChildElement(); child; child = child->NextSiblingElement()) {
-        const std::wstring name = FromUtf8(child->Value());
         for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
-            if (name != GetCategoryName(k))
+            if (child->ValueStr() != categoryNames[k])
                 continue;
-            for (const std::unique_ptr<CTmData>& value : m_standardProject->GetItem(k).GetValues()) {
+            for (const TiXmlAttribute* attribute = child->FirstAttribute(); attribute; attribute = attribute->Next()) {
                 bool selected = false;
-                if (ReadBoolText(child->Attribute(ToUtf8(value->m_name).c_str()), selected))
-                    value->m_selected = selected;
+                if (!ReadBoolText(attribute->Value(), selected))
+                    continue;
+                auto named = valuesByName[k].equal_range(attribute->Name());
+                for (auto it = named.first; it != named.second; ++it)
+                    it->second->m_selected = selected;
             }
         }
     }

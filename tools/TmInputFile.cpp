@@ -76,5 +76,28 @@ FILE* OpenInputFile(const wchar_t* path, long long maxBytes, TmInputStatus& stat
     return file;
 }
 
+bool ReadInputFile(const wchar_t* path, long long maxBytes, std::string& bytes, TmInputStatus& status)
+{
+    bytes.clear();
+    FILE* file = OpenInputFile(path, maxBytes, status);
+    if (!file)
+        return false;
+    char buffer[1 << 16];
+    size_t n;
+    while (status == TM_INPUT_OK && (n = fread(buffer, 1, sizeof buffer, file)) > 0) {
+        bytes.append(buffer, n);
+        if ((long long)bytes.size() > maxBytes) {
+            status = TM_INPUT_TOO_LARGE;
+            WarnRefusal(path, status, maxBytes);
+        }
+    }
+    if (status == TM_INPUT_OK && ferror(file))
+        status = TM_INPUT_UNREADABLE;
+    fclose(file);
+    if (status != TM_INPUT_OK)
+        bytes.clear();
+    return status == TM_INPUT_OK;
+}
+
 }  // namespace OS
 }  // namespace TMTOOLS

@@ -40,6 +40,11 @@ const long long TM_MAX_INPUT_FILE_BYTES = 256LL << 20;
 // at most maxBytes bytes; otherwise null, with status saying why (and the
 // warning above for TM_INPUT_NOT_REGULAR and TM_INPUT_TOO_LARGE).
 TMTOOLS_API FILE* OpenInputFile(const wchar_t* path, long long maxBytes, TmInputStatus& status);
+// Reads the whole file at path into bytes, with OpenInputFile's checks and
+// warning; a file that grows past maxBytes while read is refused as too
+// large. False when refused or when reading fails.
+TMTOOLS_API bool ReadInputFile(const wchar_t* path, long long maxBytes, std::string& bytes,
+                               TmInputStatus& status);
 // The same check as a descriptor for positioned reads, from a native
 // (UTF-8) path, saying nothing; -1 when refused. A negative maxBytes sets
 // no bound.
