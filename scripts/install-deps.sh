@@ -13,7 +13,8 @@ PACKAGES=(
   python3 python3-xlrd python3-olefile python3-xlwt
   zip unzip
   libreoffice-calc-nogui  # the read-back tests open written workbooks in LibreOffice
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev  # the fuzz targets (TM_FUZZ)
+  valgrind  # the leak and memory-error check of a whole grading run
 )
 
 missing=()
