@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Grades the sample class end to end under valgrind's memcheck (unpacking
 # the archives, loading every project, scoring, each student's workbook and
-# the summary workbook): it must find no memory error and no leak.
+# the summary workbook): it must find no memory error and no leak. First a
+# scoring standard cut inside a UTF-8 sequence must be read cleanly.
 # usage: valgrind_grade.sh TMSCORE_CLI SAMPLES_DIR
 set -u
 cli=$1
@@ -14,6 +15,19 @@ run=$(mktemp -d) || exit 1
 trap 'rm -rf "$run"' EXIT
 cp "$samples"/archives/*.zip "$run"/
 "$cli" standard "$samples/standard/frame.prj" -o "$run/standard.xml" 2>/dev/null || { echo "standard failed"; exit 1; }
+
+# A standard that ends inside a UTF-8 sequence: TinyXML steps over the
+# bytes of a sequence without looking, past the end of the text unless the
+# reader leaves room. Refused as no scoring standard, and read cleanly.
+printf '<r a="\xe4' >"$run/cut.xml"
+GLIBC_TUNABLES=glibc.cpu.hwcaps=-AVX2 valgrind -q --error-exitcode=99 \
+  "$cli" grade --standard "$run/cut.xml" "$samples/standard/frame.prj" >/dev/null 2>"$run/cut.txt"
+status=$?
+if [ $status -ne 1 ]; then
+  cat "$run/cut.txt"
+  echo "grade of a cut standard under valgrind: exit status $status, expected 1"
+  exit 1
+fi
 
 # Valgrind (3.19) has no replacement of its own for wmemcmp and takes the
 # whole-vector reads of glibc's AVX2 version near the end of a string for
