@@ -49,7 +49,12 @@ public:
     virtual bool RunSettingsDialog(CWorkspace& workspace) = 0;
 
     // Progress of a long step (unpacking archives, loading projects): done
-    // of total finished. Parallel loading calls it from several threads at
-    // once: a layer that shows it locks for itself.
-    virtual void ShowProgress(const wchar_t* /*what*/, int /*done*/, int /*total*/) {}
+    // of total finished; item, when given, names what is worked on now.
+    // False asks the step to stop: it ends between two items, and what it
+    // left undone says so ("未读入"). Parallel loading calls it from several
+    // threads at once: a layer that shows it locks for itself.
+    virtual bool ShowProgress(const wchar_t* /*what*/, int /*done*/, int /*total*/, const wchar_t* /*item*/ = nullptr)
+    {
+        return true;
+    }
 };

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "app/AppWindowLayer.h"
+#include "tools/TmOS.h"
 #include "tools/TmString.h"
 
 namespace {
@@ -30,10 +31,10 @@ std::wstring CWorkspace::RunningProgramFolder()
     ssize_t n = readlink("/proc/self/exe", buffer, PATH_MAX);
     if (n <= 0)
         return std::wstring();
-    std::wstring path;
+    std::wstring path, folder;
     TMTOOLS::String::EncodeUnicode(0, std::string(buffer, (size_t)n), path);
-    size_t slash = path.rfind(L'/');
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+    TMTOOLS::OS::GetFolderPath(path, folder);
+    return folder;
 }
 
 void CWorkspace::SetProgramFolder(const std::wstring& folder)
@@ -49,6 +50,7 @@ void CWorkspace::Startup()
     if (m_programFolder.empty())
         SetProgramFolder(RunningProgramFolder());
     ReadScoringStandard(m_configPath);
+    AnnounceStandardProblem();
     ReadProjectList();
     RebuildStudentProjects();
 }
@@ -61,6 +63,18 @@ void CWorkspace::Shutdown()
     m_standardLoaded = false;
     m_studentProjects.clear();
     m_studentLoaded.clear();
+    m_sheet = CScoreSheet();
+}
+
+float CWorkspace::GetCategoryScore(int category) const
+{
+    return category >= 0 && category < TM_CATEGORY_COUNT ? m_categoryScores[category] : 0.0f;
+}
+
+void CWorkspace::SetCategoryScore(int category, float score)
+{
+    if (category >= 0 && category < TM_CATEGORY_COUNT)
+        m_categoryScores[category] = score;
 }
 
 bool CWorkspace::RunCommand(int command)
@@ -74,6 +88,7 @@ bool CWorkspace::RunCommand(int command)
     case TM_CMD_COMPUTE: ComputeAndShow(); return true;
     case TM_CMD_EXPORT_SUMMARY: ExportSummaryWorkbook(); return true;
     case TM_CMD_REPORT: GenerateReports(); return true;
+    case TM_CMD_EXPORT_DETAILS: ExportDetailsWorkbook(); return true;
     default: return false;
     }
 }

@@ -7,17 +7,25 @@
 // with an OK button). Files beside the program: "config.xml" (the scoring
 // standard) and "projectlist.txt" (the student projects, GBK, CR LF).
 //
+// What grading found is kept in a score sheet (scoring/ScoreSheet.h): the
+// project list, the score view, the workbooks and the command line render
+// it. Loading and computing do not need the grids: the command line loads
+// (CreateStudentProjects, LoadStudentProjects), computes (ComputeTotals)
+// and writes without laying them out.
+//
 // Its implementation is split by concern: Workspace.cpp (state, start-up,
 // shutdown), WorkspaceStandard.cpp (the scoring-standard file),
-// WorkspaceProjectList.cpp, WorkspaceViews.cpp (the two grids and the
-// loading behind them), WorkspaceImport.cpp (import and removal) and
-// WorkspaceCommands.cpp (the command handlers).
+// WorkspaceProjectList.cpp (the student list and its loading),
+// WorkspaceViews.cpp (the two grids), WorkspaceImport.cpp (import and
+// removal) and WorkspaceCommands.cpp (the command handlers).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "scoring/ScoreSheet.h"
 #include "scoring/ScoringCategory.h"
 #include "scoring/ScoringProject.h"
 
@@ -33,6 +41,18 @@ enum {
     TM_CMD_COMPUTE = 187,           // "计算得分"
     TM_CMD_EXPORT_SUMMARY = 188,    // "导出评分结果"
     TM_CMD_REPORT = 189,            // "生成评分报告"
+    TM_CMD_EXPORT_DETAILS = 190,    // "导出评分明细": the class workbook (.xlsx)
+};
+
+// Whether grading can run against the standard as it stands, and if not,
+// the first reason found (in this order).
+enum TmStandardState {
+    TM_STANDARD_USABLE = 0,
+    TM_STANDARD_NONE,          // no standard record yet
+    TM_STANDARD_BAD_PATH,      // not a usable .prj path (no message when read)
+    TM_STANDARD_BAD_SCORE,     // a category score the settings dialog refuses
+    TM_STANDARD_NOT_LOADED,    // missing, or its model did not read
+    TM_STANDARD_NO_SELECTION,  // no selected value in a category worth points
 };
 
 // At most this many archives are taken from one "添加学生工程".
@@ -52,7 +72,8 @@ public:
     // Sets the program folder and the two file paths beside it.
     void SetProgramFolder(const std::wstring& folder);
     // Lays out the two grids, then: the program folder if none was set,
-    // ReadScoringStandard(config), ReadProjectList, RebuildStudentProjects.
+    // ReadScoringStandard(config) (and AnnounceStandardProblem),
+    // ReadProjectList, RebuildStudentProjects.
     void Startup();
     // WriteScoringStandard(config), WriteProjectList, then deletes every
     // project record.
@@ -62,19 +83,91 @@ public:
     // identifier.
     bool RunCommand(int command);
 
+    // --- what the command line, the window and the settings dialog read
+    //     and set
+
+    const std::wstring& GetProgramFolder() const { return m_programFolder; }
+    const std::wstring& GetConfigPath() const { return m_configPath; }
+    const std::wstring& GetProjectListPath() const { return m_projectListPath; }
+
+    // The standard project's path and the six category full scores as the
+    // workspace holds them: read from and written to the scoring-standard
+    // file; RebuildStandardProject and CreateStudentProjects build records
+    // from them. Setting them changes no record.
+    const std::wstring& GetStandardPrjPath() const { return m_standardPrjPath; }
+    void SetStandardPrjPath(const std::wstring& path) { m_standardPrjPath = path; }
+    // category 0 to 5 (TM_CATEGORY_...); others read 0 and are ignored.
+    float GetCategoryScore(int category) const;
+    void SetCategoryScore(int category, float score);
+
+    // The standard project: null until the first RebuildStandardProject,
+    // then always there, loaded or not. The settings dialog edits its full
+    // scores, selections and path in place.
+    CScoringProject* GetStandardProject() { return m_standardProject.get(); }
+    const CScoringProject* GetStandardProject() const { return m_standardProject.get(); }
+    bool IsStandardLoaded() const { return m_standardLoaded; }
+    // Loads the standard record in place, as it stands (the settings dialog,
+    // after it gave the record a new path); no message of its own. True
+    // when it loaded.
+    bool LoadStandardProject();
+
+    // Whether grading can run against the standard project as it stands
+    // now (the settings dialog may have changed it since it was read). With
+    // message, the text that says why not (empty when usable): it names the
+    // standard project's path, or it is the settings dialog's message for a
+    // refused category score. Every student would score 0, or a total no
+    // one can use, so the commands that compute or write workbooks (187,
+    // 188, 189, 190) refuse with this message, and the command line does not
+    // grade.
+    TmStandardState CheckStandard(std::wstring* message = nullptr) const;
+    // Shows CheckStandard's message (caption "提示") when the standard is not
+    // usable; true then, and the caller stops.
+    bool RefuseUnusableStandard();
+
+    // The student project paths (what projectlist.txt holds); setting them
+    // changes no record until CreateStudentProjects or a rebuild.
+    const std::vector<std::wstring>& GetStudentPaths() const { return m_studentPaths; }
+    void SetStudentPaths(const std::vector<std::wstring>& paths) { m_studentPaths = paths; }
+    // The student records, in list order, and whether each loaded (1).
+    const CScoringProjectList& GetStudentProjects() const { return m_studentProjects; }
+    const std::vector<char>& GetStudentLoaded() const { return m_studentLoaded; }
+
+    // What the views show (scoring/ScoreSheet.h).
+    const CScoreSheet& GetScoreSheet() const { return m_sheet; }
+    // The student shown in the score view; -1 for none. It may name no
+    // student after a rebuild shortened the list.
+    int GetSelectedIndex() const { return m_selectedIndex; }
+
+    // Threads that load the student projects; 1 (the default) loads them
+    // in order. Values below 1 count as 1.
+    int GetLoadJobs() const { return m_loadJobs; }
+    void SetLoadJobs(int jobs) { m_loadJobs = jobs; }
+
     // --- the scoring standard (WorkspaceStandard.cpp)
 
     // Reads a scoring-standard file and rebuilds the standard project (a
     // file that cannot be read leaves the workspace values and still
-    // rebuilds). True when the file was read.
+    // rebuilds). True when the file was read. A relative project path is
+    // taken in the file's folder. What a hand edit left that the file's
+    // rules cannot use (an attribute naming no value of the standard, a
+    // selection flag or a score that is no number, a score with text after
+    // its number) is named with its line in one warning; grading goes on
+    // by the rules. Six scores that do not add up to 100 give a note,
+    // except in config.xml (the dialog wrote them, as the teacher meant).
+    // A refused score is kept, so that CheckStandard refuses the standard.
     bool ReadScoringStandard(const std::wstring& path);
     // Writes the scoring standard (taken over from the standard project)
     // to path, replacing it atomically. True when written.
     bool WriteScoringStandard(const std::wstring& path);
-    // Replaces the standard project by a new record for m_standardPrjPath
+    // Replaces the standard project by a new record for the standard path
     // and the six scores and loads it; "标准工程读取失败，..." when the path
     // is usable but loading fails. True when it loaded.
     bool RebuildStandardProject();
+    // After the standard was read: shows CheckStandard's message once,
+    // unless reading has already said it (a failed load has its own
+    // message) or the path is one that is silently unusable (the built-in
+    // default before any standard was set). Start-up and 183 call it.
+    void AnnounceStandardProblem();
 
     // --- the student list (WorkspaceProjectList.cpp)
 
@@ -83,16 +176,32 @@ public:
     int ReadProjectList();
     // Writes the project list atomically. True when written.
     bool WriteProjectList();
-    // New records for every student path, loaded, and the list refilled.
+    // CreateStudentProjects, then FillProjectList (which loads them).
     void RebuildStudentProjects();
+    // Replaces the student records by new, unloaded ones for every student
+    // path; the score sheet is empty until they are loaded.
+    void CreateStudentProjects();
+    // Loads every student record (GetLoadJobs threads, progress shown) and
+    // lists them in the score sheet with their load status, unscored. When
+    // the user stops it, the records not yet taken up keep the status
+    // "未读入" and no total.
+    void LoadStudentProjects();
+    // Loads the records a stop left "未读入" and shows the list again; the
+    // computation and the report call it first, so that no unread student
+    // scores 0. True when none is left unread (it was not stopped again).
+    bool LoadUnreadStudents();
 
     // --- the two grids (WorkspaceViews.cpp)
 
     // Headers, widths and fixed cells of both grids.
     void SetupGrids();
-    // Loads every student project and fills the project list grid.
+    // Loads every student project (LoadStudentProjects) and fills the
+    // project list grid from the score sheet.
     void FillProjectList();
-    // Shows the selected student's value-by-value result in the score view.
+    // Writes every student's row of the project list from the score sheet.
+    void ShowProjectRows();
+    // Takes the selected student's rows into the score sheet and shows them
+    // in the score view.
     void RefreshScoreView();
     // A click on row of the project list: selects student row - 1 when it
     // exists and refreshes the score view.
@@ -101,21 +210,25 @@ public:
     // --- import and removal (WorkspaceImport.cpp)
 
     void ImportStudentProjects();      // 185
+    // What 185 does once its files are chosen, also for files dropped on
+    // the window: at most TM_MAX_IMPORT_ARCHIVES paths are taken, archives
+    // unpacked and added and .prj files added as they are (AddArchives),
+    // the list rebuilt and "导入完成!" shown.
+    void ImportStudentFiles(const std::vector<std::wstring>& paths);
     void RemoveStudentProjects();      // 186
-    // Unpacks and adds archives as 185 does after its dialog: for each path
-    // (one without "/" is skipped) ExtractProjectArchive, then the first
-    // top-level .prj of its destination is appended to the student paths.
-    // Does not rebuild. Returns how many projects were added.
-    int AddArchives(const std::vector<std::wstring>& archivePaths);
-    // Unpacks one archive into the folder named after it beside it; true
-    // when it was unpacked.
+    // Adds student projects as 185 does after its dialog, in the order of
+    // paths: an archive is unpacked (ExtractProjectArchive), then the first
+    // top-level .prj of its destination is appended to the student paths; a
+    // path without "/" is skipped. With projectFiles, a path ending in
+    // ".prj" (any case) is appended as it is (the command line's inputs).
+    // noProject, when given, hears at once the index of each archive that
+    // gave no project. Does not rebuild. Returns how many were added.
+    int AddArchives(const std::vector<std::wstring>& paths, bool projectFiles = false,
+                    const std::function<void(size_t index)>& noProject = nullptr);
+    // Unpacks one archive into the folder named after it in folder; true
+    // when it was unpacked. Entries refused for their names (absolute,
+    // climbing with "..", too long) are named in one warning per archive.
     bool ExtractProjectArchive(const std::wstring& folder, const std::wstring& archivePath);
-    // Where archivePath is unpacked: its folder, "/", its name without the
-    // extension; empty when that name is empty or the path has no "/".
-    static std::wstring ArchiveDestination(const std::wstring& archivePath);
-    // The first regular file of folder (names in byte order) whose name is
-    // longer than 4 and ends in ".prj" in any case; empty when none.
-    static std::wstring FindProjectFile(const std::wstring& folder);
 
     // --- commands (WorkspaceCommands.cpp)
 
@@ -124,16 +237,56 @@ public:
     void ExportScoringStandard();  // 184
     void ComputeAndShow();  // 187
     // 188 and 189 also tell whether they wrote (the command line needs it).
-    bool ExportSummaryWorkbook();  // 188
-    bool GenerateReports();  // 189
-    // Runs ComputeScores and, when it succeeds, writes the totals into the
-    // project list; no message of its own. True when computed.
+    bool ExportSummaryWorkbook();  // 188 (refuses an unusable standard)
+    // 189. False when the scores could not be computed or any student's
+    // workbook could not be written (the final message then says how many
+    // and which). Each workbook goes beside its student's project folder,
+    // or, with outputFolder, into that folder (made when missing) under the
+    // project folder's name, made unique there, letter case ignored, by
+    // " (2)", " (3)", ...; names of taken (full paths, e.g. the summary's)
+    // are avoided too.
+    bool GenerateReports(const std::wstring& outputFolder = std::wstring(),
+                         const std::vector<std::wstring>& taken = std::vector<std::wstring>());
+    // 190: asks where to save the class workbook ("评分明细.xlsx"), computes
+    // as 187 does (the list shows the totals the workbook holds) and writes
+    // it (ExportDetailsWorkbookTo). True when written.
+    bool ExportDetailsWorkbook();
+    // 190 after its dialog, without computing: writes the class workbook of
+    // the score sheet to chosenPath (".xlsx" added when it holds no "."),
+    // then "导出 %s 成功"; a failure says "无法写入 %s". True when written.
+    bool ExportDetailsWorkbookTo(const std::wstring& chosenPath);
+    // Runs ComputeScores and takes the totals into the score sheet; no
+    // grid. An unusable standard is refused first (RefuseUnusableStandard);
+    // otherwise no message of its own. True when computed.
+    bool ComputeTotals();
+    // ComputeTotals, then shows the totals in the project list.
     bool ComputeAndFillTotals();
-    // Writes the summary workbook of the project list to path; true when
-    // saved.
-    bool WriteSummaryWorkbook(const std::wstring& path);
+    // 188 after its dialog: writes the summary workbook of the score sheet
+    // to chosenPath (".xls" added when it holds no "."), then "导出 %s 成功".
+    // True when saved; a failure says nothing.
+    bool ExportSummaryWorkbookTo(const std::wstring& chosenPath);
 
-    // --- state
+protected:
+    // Loads one project record. Tests put their own values in here.
+    virtual bool LoadProject(CScoringProject& project);
+
+private:
+    // Where archivePath is unpacked: its folder, "/" (unless the folder
+    // ends in one), its name without the extension; empty when that name is
+    // empty or the path has no "/". ExtractProjectArchive unpacks there.
+    static std::wstring ArchiveDestination(const std::wstring& archivePath);
+    // The first regular file of folder (names in byte order) whose name is
+    // longer than 4 and ends in ".prj" in any case; empty when none.
+    static std::wstring FindProjectFile(const std::wstring& folder);
+    // 185 after its dialog: at most TM_MAX_IMPORT_ARCHIVES of paths go to
+    // AddArchives (with projectFiles), then the rebuild and "导入完成!".
+    void ImportChosenFiles(const std::vector<std::wstring>& paths, bool projectFiles);
+    // Loads the records at indices (GetLoadJobs threads, progress shown);
+    // a stop leaves those not taken up "未读入". True when all were loaded
+    // (whatever each load's result).
+    bool LoadRecords(const std::vector<size_t>& indices);
+    // Writes the score sheet's totals into the project list's "总分".
+    void FillProjectTotals();
 
     CAppWindowLayer& m_window;
     std::wstring m_programFolder;
@@ -147,15 +300,7 @@ public:
     CScoringProjectList m_studentProjects;
     // Load result of each student project, in list order (1: loaded).
     std::vector<char> m_studentLoaded;
-    // The student shown in the score view; -1 for none.
+    CScoreSheet m_sheet;
     int m_selectedIndex;
-    // Threads that load the student projects; 1 loads them in order.
     int m_loadJobs;
-
-protected:
-    // Loads one project record. Tests put their own values in here.
-    virtual bool LoadProject(CScoringProject& project);
-
-private:
-    void LoadStudentProjects();
 };

@@ -19,10 +19,10 @@ namespace {
 
 const int kImportNameBuffer = 130000;
 
-std::wstring FolderOf(const std::wstring& path)
+// The name ends in ".prj" (any case) after at least one character.
+bool HasProjectExtension(const std::wstring& name)
 {
-    size_t slash = path.rfind(L'/');
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+    return name.size() > 4 && TMTOOLS::String::StringCompareNoCase(name.c_str() + name.size() - 4, L".prj") == 0;
 }
 
 bool IsRegularFile(const std::wstring& path)
@@ -31,22 +31,32 @@ bool IsRegularFile(const std::wstring& path)
     return lstat(TMTOOLS::OS::NativePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+// Where an archive lying in folder unpacks: folder, "/" unless it ends in
+// one, and the archive's file name without its extension. Empty when that
+// name is empty (no "." at all, or a name like ".zip"): such an archive
+// would unpack into the folder itself, over whatever lies there.
+std::wstring DestinationIn(const std::wstring& folder, const std::wstring& archivePath)
+{
+    std::wstring name;
+    TMTOOLS::OS::GetShortFilePath(archivePath, name);
+    const size_t dot = name.rfind(L'.');
+    if (dot == std::wstring::npos || dot == 0)
+        return std::wstring();
+    std::wstring destination = folder;
+    if (destination.empty() || destination.back() != L'/')
+        destination += L'/';
+    return destination + name.substr(0, dot);
+}
+
 }  // namespace
 
 std::wstring CWorkspace::ArchiveDestination(const std::wstring& archivePath)
 {
-    size_t slash = archivePath.rfind(L'/');
-    if (slash == std::wstring::npos)
+    if (archivePath.find(L'/') == std::wstring::npos)
         return std::wstring();
-    std::wstring name = archivePath.substr(slash + 1);
-    size_t dot = name.rfind(L'.');
-    name = dot == std::wstring::npos ? std::wstring() : name.substr(0, dot);
-    // An archive named ".zip" would unpack into its own folder, over
-    // whatever lies there: it gets no destination.
-    if (name.empty())
-        return std::wstring();
-    std::wstring folder = archivePath.substr(0, slash);
-    return folder + L"/" + name;
+    std::wstring folder;
+    TMTOOLS::OS::GetFolderPath(archivePath, folder);
+    return DestinationIn(folder, archivePath);
 }
 
 std::wstring CWorkspace::FindProjectFile(const std::wstring& folder)
@@ -58,9 +68,7 @@ std::wstring CWorkspace::FindProjectFile(const std::wstring& folder)
     for (const std::wstring& entry : entries) {
         std::wstring name;
         TMTOOLS::OS::GetShortFilePath(entry, name);
-        if (name.size() <= 4 || TMTOOLS::String::StringCompareNoCase(name.c_str() + name.size() - 4, L".prj") != 0)
-            continue;
-        if (IsRegularFile(entry))
+        if (HasProjectExtension(name) && IsRegularFile(entry))
             return entry;
     }
     return std::wstring();
@@ -68,20 +76,12 @@ std::wstring CWorkspace::FindProjectFile(const std::wstring& folder)
 
 bool CWorkspace::ExtractProjectArchive(const std::wstring& folder, const std::wstring& archivePath)
 {
-    std::wstring name;
-    TMTOOLS::OS::GetShortFilePath(archivePath, name);
-    size_t dot = name.rfind(L'.');
-    name = dot == std::wstring::npos ? std::wstring() : name.substr(0, dot);
-    std::wstring destination = folder;
-    if (destination.empty() || destination.back() != L'/')
-        destination += L'/';
-    destination += name;
-
+    const std::wstring destination = DestinationIn(folder, archivePath);
     if (!TMTOOLS::OS::FileExist(archivePath.c_str())) {
         TMTOOLS::OS::TmShowMessage(stringFormat(L"压缩文件 %s 不存在", archivePath.c_str()).c_str(), L"提示");
         return false;
     }
-    if (name.empty())
+    if (destination.empty())
         return false;
     if (TMTOOLS::OS::FolderExist(destination.c_str())) {
         std::wstring question = stringFormat(L"工程 %s 已存在，要覆盖吗？", destination.c_str());
@@ -93,39 +93,71 @@ bool CWorkspace::ExtractProjectArchive(const std::wstring& folder, const std::ws
     // Entry names come from whoever made the archive: the archive library
     // places each entry below the destination and refuses names that would
     // leave it, so no path is built from a name here except to find a file
-    // that was written.
+    // that was written. Refused names are told, so that nobody takes the
+    // project for complete.
+    std::vector<std::wstring> refused;
     ZipHandle archive = ZipOpenFile(archivePath.c_str());
     ZipEntry entry;
-    for (int index = 0; ZipGetEntry(archive, index, &entry) == ZipResult::Ok; ++index) {
+    for (int index = 0;; ++index) {
+        const ZipResult described = ZipGetEntry(archive, index, &entry);
+        if (described == ZipResult::BadName) {
+            // Too long, or with a zero byte: its name cannot be shown, but
+            // it does not stop the entries after it.
+            refused.push_back(stringFormat(L"(第 %d 项，名称过长或无效)", index + 1));
+            continue;
+        }
+        if (described != ZipResult::Ok)
+            break;
         // Extracted files come out writable for their owner (the read-only
         // attribute is cleared by the extraction itself, which never
         // follows a link on the way).
-        ZipExtractEntryUnder(archive, index, destination.c_str());
+        if (ZipExtractEntryUnder(archive, index, destination.c_str()) == ZipResult::BadName &&
+            !ZipIsSafeEntryName(entry.m_name))
+            refused.push_back(entry.m_name);
     }
     ZipClose(archive);
+    if (!refused.empty()) {
+        std::wstring names;
+        for (const std::wstring& name : refused)
+            names += L"\n" + name;
+        TMTOOLS::OS::TmShowWarnMessage(
+            stringFormat(L"压缩文件 %s 中有 %d 个文件的名称不安全，未解压：%s", archivePath.c_str(), (int)refused.size(),
+                         names.c_str())
+                .c_str());
+    }
     return true;
 }
 
-int CWorkspace::AddArchives(const std::vector<std::wstring>& archivePaths)
+int CWorkspace::AddArchives(const std::vector<std::wstring>& paths, bool projectFiles,
+                            const std::function<void(size_t)>& noProject)
 {
     int added = 0;
-    const int total = (int)archivePaths.size();
+    const int total = (int)paths.size();
     const wchar_t* what = L"解压学生工程";
-    m_window.ShowProgress(what, 0, total);
     for (int i = 0; i < total; ++i) {
-        const std::wstring& path = archivePaths[i];
-        if (path.find(L'/') != std::wstring::npos) {
-            ExtractProjectArchive(FolderOf(path), path);
+        const std::wstring& path = paths[i];
+        // Stopped: what was added stays, the rest is not unpacked.
+        if (!m_window.ShowProgress(what, i, total, path.c_str()))
+            break;
+        if (projectFiles && HasProjectExtension(path)) {
+            m_studentPaths.push_back(path);
+            ++added;
+        } else if (path.find(L'/') != std::wstring::npos) {
+            std::wstring folder;
+            TMTOOLS::OS::GetFolderPath(path, folder);
+            ExtractProjectArchive(folder, path);
             // Whatever the extraction did: a destination left from an
             // earlier import still gives its project.
             std::wstring project = FindProjectFile(ArchiveDestination(path));
             if (!project.empty()) {
                 m_studentPaths.push_back(project);
                 ++added;
+            } else if (noProject) {
+                noProject((size_t)i);
             }
         }
-        m_window.ShowProgress(what, i + 1, total);
     }
+    m_window.ShowProgress(what, total, total);
     return added;
 }
 
@@ -139,9 +171,19 @@ void CWorkspace::ImportStudentProjects()
     std::vector<std::wstring> chosen;
     if (!m_window.ShowOpenFileDialog(request, chosen))
         return;
+    // Every chosen file is taken for an archive, as it always was.
+    ImportChosenFiles(chosen, false);
+}
 
+void CWorkspace::ImportStudentFiles(const std::vector<std::wstring>& paths)
+{
+    ImportChosenFiles(paths, true);
+}
+
+void CWorkspace::ImportChosenFiles(const std::vector<std::wstring>& paths, bool projectFiles)
+{
     std::vector<std::wstring> taken;
-    for (const std::wstring& path : chosen) {
+    for (const std::wstring& path : paths) {
         if ((int)taken.size() + 1 > TM_MAX_IMPORT_ARCHIVES) {
             TMTOOLS::OS::TmShowMessage(stringFormat(L"最多只能同时选%d个文件", TM_MAX_IMPORT_ARCHIVES).c_str(),
                                        L"警告");
@@ -155,9 +197,13 @@ void CWorkspace::ImportStudentProjects()
     }
 
     m_window.BeginWaitCursor();
-    AddArchives(taken);
+    AddArchives(taken, projectFiles);
     RebuildStudentProjects();
     m_window.EndWaitCursor();
+    // A stopped import says nothing: the list shows what it left unread.
+    for (const std::unique_ptr<CScoringProject>& student : m_studentProjects)
+        if (student->m_loadStatus == TM_LOAD_UNREAD)
+            return;
     TMTOOLS::OS::TmShowMessage(L"导入完成!", TM_PROGRAM_TITLE);
 }
 

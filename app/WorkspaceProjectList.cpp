@@ -1,8 +1,12 @@
-// projectlist.txt: one student .prj path per line, GBK, CR LF.
+// The student list: projectlist.txt (one student .prj path per line, GBK,
+// CR LF), the student records built from it and their loading.
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cwchar>
+#include <thread>
 
+#include "app/AppWindowLayer.h"
 #include "app/AtomicFile.h"
 #include "app/Workspace.h"
 #include "tools/ReadALine.h"
@@ -69,7 +73,7 @@ bool CWorkspace::WriteProjectList()
     return ReplaceFileAtomically(m_projectListPath, bytes);
 }
 
-void CWorkspace::RebuildStudentProjects()
+void CWorkspace::CreateStudentProjects()
 {
     m_studentProjects.clear();
     m_studentLoaded.clear();
@@ -78,5 +82,88 @@ void CWorkspace::RebuildStudentProjects()
         student->SetProjectPath(path, m_categoryScores);
         m_studentProjects.push_back(std::move(student));
     }
+    m_sheet.ListStudents(CScoringProjectList(), m_studentLoaded);
+}
+
+void CWorkspace::RebuildStudentProjects()
+{
+    CreateStudentProjects();
     FillProjectList();
+}
+
+void CWorkspace::LoadStudentProjects()
+{
+    m_studentLoaded.assign(m_studentProjects.size(), 0);
+    std::vector<size_t> all(m_studentProjects.size());
+    for (size_t i = 0; i < all.size(); ++i)
+        all[i] = i;
+    LoadRecords(all);
+    m_sheet.ListStudents(m_studentProjects, m_studentLoaded);
+}
+
+bool CWorkspace::LoadUnreadStudents()
+{
+    std::vector<size_t> unread;
+    for (size_t i = 0; i < m_studentProjects.size(); ++i)
+        if (m_studentProjects[i]->m_loadStatus == TM_LOAD_UNREAD)
+            unread.push_back(i);
+    if (unread.empty())
+        return true;
+    m_studentLoaded.resize(m_studentProjects.size(), 0);
+    const bool all = LoadRecords(unread);
+    m_sheet.ListStudents(m_studentProjects, m_studentLoaded);
+    ShowProjectRows();
+    return all;
+}
+
+bool CWorkspace::LoadRecords(const std::vector<size_t>& indices)
+{
+    const int count = (int)indices.size();
+    const wchar_t* what = L"读入学生工程";
+    std::atomic<bool> stop(!m_window.ShowProgress(what, 0, count));
+    // Which records were taken up; each element is written by one thread.
+    std::vector<char> taken(count, 0);
+    std::atomic<int> next(0);
+    std::atomic<int> done(0);
+    // Each record is loaded by exactly one thread and the records share
+    // nothing, so the results are those of loading them in order. A stop
+    // is heard between two records: one being read is read to its end.
+    auto work = [&]() {
+        for (int k = next++; k < count && !stop; k = next++) {
+            CScoringProject& project = *m_studentProjects[indices[k]];
+            if (!m_window.ShowProgress(what, done, count, project.m_prjPath.c_str())) {
+                stop = true;
+                break;
+            }
+            taken[k] = 1;
+            // An unread record says so until it is read; reading clears it.
+            if (project.m_loadStatus == TM_LOAD_UNREAD)
+                project.m_loadStatus = TM_LOAD_OK;
+            m_studentLoaded[indices[k]] = LoadProject(project) ? 1 : 0;
+            if (!m_window.ShowProgress(what, ++done, count))
+                stop = true;
+        }
+    };
+    int jobs = m_loadJobs < 1 ? 1 : m_loadJobs;
+    if (jobs > count)
+        jobs = count;
+    if (jobs <= 1) {
+        work();
+    } else {
+        std::vector<std::thread> threads;
+        for (int t = 0; t < jobs; ++t)
+            threads.emplace_back(work);
+        for (std::thread& thread : threads)
+            thread.join();
+    }
+
+    bool all = true;
+    for (int k = 0; k < count; ++k) {
+        if (!taken[k]) {
+            m_studentProjects[indices[k]]->m_loadStatus = TM_LOAD_UNREAD;
+            m_studentLoaded[indices[k]] = 0;
+            all = false;
+        }
+    }
+    return all;
 }

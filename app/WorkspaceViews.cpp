@@ -1,8 +1,5 @@
-// The project list and the score view: their layout, the loading behind
-// the project list, and the selected student's value-by-value result.
-#include <atomic>
-#include <thread>
-
+// The project list and the score view: their layout and what they show of
+// the score sheet.
 #include "app/AppWindowLayer.h"
 #include "app/Workspace.h"
 #include "tools/TmMessage.h"
@@ -67,95 +64,66 @@ void CWorkspace::SetupGrids()
     LayOut(m_window.GetScoreGrid(), kScoreColumns);
 }
 
-void CWorkspace::LoadStudentProjects()
-{
-    const int count = (int)m_studentProjects.size();
-    m_studentLoaded.assign(count, 0);
-    const wchar_t* what = L"读入学生工程";
-    m_window.ShowProgress(what, 0, count);
-
-    int jobs = m_loadJobs < 1 ? 1 : m_loadJobs;
-    if (jobs > count)
-        jobs = count;
-    if (jobs <= 1) {
-        for (int i = 0; i < count; ++i) {
-            m_studentLoaded[i] = LoadProject(*m_studentProjects[i]) ? 1 : 0;
-            m_window.ShowProgress(what, i + 1, count);
-        }
-        return;
-    }
-
-    // Each record is loaded by exactly one thread and the records share
-    // nothing, so the results are those of loading them in order.
-    std::atomic<int> next(0);
-    std::atomic<int> done(0);
-    auto work = [&]() {
-        for (int i = next++; i < count; i = next++) {
-            m_studentLoaded[i] = LoadProject(*m_studentProjects[i]) ? 1 : 0;
-            m_window.ShowProgress(what, ++done, count);
-        }
-    };
-    std::vector<std::thread> threads;
-    for (int t = 0; t < jobs; ++t)
-        threads.emplace_back(work);
-    for (std::thread& thread : threads)
-        thread.join();
-}
-
 void CWorkspace::FillProjectList()
 {
-    CGridLayer& grid = m_window.GetProjectGrid();
-    grid.SetRowCount((int)m_studentProjects.size() + 1);
+    m_window.GetProjectGrid().SetRowCount((int)m_studentProjects.size() + 1);
     LoadStudentProjects();
-    for (size_t i = 0; i < m_studentProjects.size(); ++i) {
+    ShowProjectRows();
+}
+
+void CWorkspace::ShowProjectRows()
+{
+    CGridLayer& grid = m_window.GetProjectGrid();
+    for (size_t i = 0; i < m_sheet.m_entries.size(); ++i) {
+        const CScoreSheetEntry& entry = m_sheet.m_entries[i];
         const int row = (int)i + 1;
         WriteRowNumber(grid, row, kProjectColumns);
-        grid.SetItemText(row, 1, m_studentProjects[i]->m_prjPath);
-        grid.SetItemText(row, 2, m_studentProjects[i]->GetLoadStatusText());
+        grid.SetItemText(row, 1, entry.m_prjPath);
+        grid.SetItemText(row, 2, entry.m_status);
         // A row that held another project's total must not keep it: the
         // new records are unscored.
-        grid.SetItemText(row, 3, std::wstring());
+        grid.SetItemText(row, 3, entry.TotalText());
     }
     grid.Redraw();
 }
 
 void CWorkspace::RefreshScoreView()
 {
-    if (m_selectedIndex < 0 || m_selectedIndex >= (int)m_studentProjects.size() || !m_standardProject)
+    if (m_selectedIndex < 0 || m_selectedIndex >= (int)m_studentProjects.size() || !m_standardProject ||
+        m_selectedIndex >= (int)m_sheet.m_entries.size())
         return;
-    const CScoringProject& standard = *m_standardProject;
-    const CScoringProject& student = *m_studentProjects[m_selectedIndex];
-
-    int selected = 0;
-    for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
-        for (const std::unique_ptr<CTmData>& value : standard.GetItem(k).GetValues())
-            if (value->m_selected)
-                ++selected;
+    m_sheet.TakeRows(*m_standardProject, *m_studentProjects[m_selectedIndex], m_selectedIndex);
+    const std::vector<CScoreSheetRow>& rows = m_sheet.m_entries[m_selectedIndex].m_rows;
 
     CGridLayer& grid = m_window.GetScoreGrid();
-    grid.SetRowCount(selected + 1);
-    for (int row = 1; row <= selected; ++row)
+    grid.SetRowCount((int)rows.size() + 1);
+    for (int row = 1; row <= (int)rows.size(); ++row)
         WriteRowNumber(grid, row, kScoreColumns);
-
-    int row = 1;
-    for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
-        const CScoringItem& standardItem = standard.GetItem(k);
-        const CScoringItem& studentItem = student.GetItem(k);
-        const std::wstring valueScore = stringFormat(L"%.2f", (double)standardItem.GetValueScore());
-        for (const std::unique_ptr<CTmData>& value : standardItem.GetValues()) {
-            if (!value->m_selected)
-                continue;
-            const CTmData* answer = studentItem.FindValue(value->m_name);
-            grid.SetItemText(row, 1, value->m_name);
-            grid.SetItemText(row, 2, value->GetValueText());
-            grid.SetItemText(row, 3, answer ? answer->GetValueText() : std::wstring());
-            grid.SetItemText(row, 4, valueScore);
-            grid.SetItemText(row, 5, answer ? stringFormat(L"%.2f", (double)answer->m_score) : std::wstring());
-            ++row;
-        }
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const CScoreSheetRow& line = rows[r];
+        const int row = (int)r + 1;
+        grid.SetItemText(row, 1, line.m_name);
+        grid.SetItemText(row, 2, line.m_standardText);
+        grid.SetItemText(row, 3, line.m_studentText);
+        grid.SetItemText(row, 4, CScoreSheet::ScoreText(line.m_valueScore));
+        grid.SetItemText(row, 5, line.m_answered ? CScoreSheet::ScoreText(line.m_earned) : std::wstring());
     }
-    if (selected == 0)
+    if (rows.empty())
         TMTOOLS::OS::TmShowMessage(L"没有设置评分项，请到评分设置中设置评分项！", TM_PROGRAM_TITLE);
+    grid.Redraw();
+}
+
+void CWorkspace::FillProjectTotals()
+{
+    CGridLayer& grid = m_window.GetProjectGrid();
+    for (size_t i = 0; i < m_sheet.m_entries.size(); ++i) {
+        const int row = (int)i + 1;
+        if (row >= grid.GetRowCount())
+            break;
+        grid.SetItemText(row, 3, m_sheet.m_entries[i].TotalText());
+        grid.SetItemReadOnly(row, 3);
+        grid.SetItemFormat(row, 3, TM_GRID_RIGHT | TM_GRID_BODY);
+    }
     grid.Redraw();
 }
 

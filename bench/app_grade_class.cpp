@@ -25,17 +25,12 @@ namespace {
 class CQuietWindow : public CAppWindowLayer {
 public:
     bool ShowOpenFileDialog(const CFileDialogRequest&, std::vector<std::wstring>&) override { return false; }
-    bool ShowSaveFileDialog(const CFileDialogRequest&, std::wstring& path) override
-    {
-        path = m_savePath;
-        return true;
-    }
+    bool ShowSaveFileDialog(const CFileDialogRequest&, std::wstring&) override { return false; }
     CGridLayer& GetProjectGrid() override { return m_list; }
     CGridLayer& GetScoreGrid() override { return m_view; }
     bool RunSettingsDialog(CWorkspace&) override { return false; }
     void BeginWaitCursor() override {}
     void EndWaitCursor() override {}
-    std::wstring m_savePath;
 
 protected:
     Answer DoMessageBox(const wchar_t*, const wchar_t*, Buttons) override { return TM_ID_YES; }
@@ -90,10 +85,10 @@ int main(int argc, char** argv)
     CQuietWindow window;
     CWorkspace workspace(window);
     workspace.SetupGrids();
-    workspace.m_standardPrjPath = Wide(std::string(realpath(samples.c_str(), nullptr)) + "/standard/frame.prj");
+    workspace.SetStandardPrjPath(Wide(std::string(realpath(samples.c_str(), nullptr)) + "/standard/frame.prj"));
     workspace.RebuildStandardProject();
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
-        for (const auto& value : workspace.m_standardProject->GetItem(k).GetValues())
+        for (const auto& value : workspace.GetStandardProject()->GetItem(k).GetValues())
             value->m_selected = true;
 
     auto start = std::chrono::steady_clock::now();
@@ -102,7 +97,7 @@ int main(int argc, char** argv)
 
     double load[2];
     for (int jobs = 1; jobs <= 2; ++jobs) {
-        workspace.m_loadJobs = jobs;
+        workspace.SetLoadJobs(jobs);
         start = std::chrono::steady_clock::now();
         workspace.RebuildStudentProjects();
         load[jobs - 1] = Seconds(start);
@@ -113,12 +108,11 @@ int main(int argc, char** argv)
     start = std::chrono::steady_clock::now();
     workspace.GenerateReports();
     const double report = Seconds(start);
-    window.m_savePath = Wide(dir + "/summary.xls");
     start = std::chrono::steady_clock::now();
-    workspace.ExportSummaryWorkbook();
+    workspace.ExportSummaryWorkbookTo(Wide(dir + "/summary.xls"));
     const double summary = Seconds(start);
 
-    printf("%d students (%zu loaded projects)\n", count, workspace.m_studentProjects.size());
+    printf("%d students (%zu loaded projects)\n", count, workspace.GetStudentProjects().size());
     printf("unpack     %8.3f s  (%.2f ms per archive)\n", unpack, unpack * 1000 / count);
     printf("load -j1   %8.3f s  (%.2f ms per project)\n", load[0], load[0] * 1000 / count);
     printf("load -j2   %8.3f s  (%.2f ms per project)\n", load[1], load[1] * 1000 / count);

@@ -68,16 +68,21 @@ int RunStandard(const std::vector<std::string>& args)
 
     CTerminalWindowLayer window;
     CWorkspace workspace(window);
-    if (arguments.Has("--scores") && !ParseScores(arguments.Value("--scores"), workspace.m_categoryScores))
-        return Usage("--scores takes six numbers separated by commas, e.g. 30,30,20,20,0,0");
+    if (arguments.Has("--scores")) {
+        float scores[TM_CATEGORY_COUNT];
+        if (!ParseScores(arguments.Value("--scores"), scores))
+            return Usage("--scores takes six numbers separated by commas, e.g. 30,30,20,20,0,0");
+        for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
+            workspace.SetCategoryScore(k, scores[k]);
+    }
 
-    workspace.m_standardPrjPath = CCliArguments::AbsolutePath(prj);
+    workspace.SetStandardPrjPath(CCliArguments::AbsolutePath(prj));
     if (!workspace.RebuildStandardProject())
         return TM_CLI_FAILED;  // the load and the workspace have said why
 
     int values = 0;
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
-        for (const auto& value : workspace.m_standardProject->GetItem(k).GetValues()) {
+        for (const auto& value : workspace.GetStandardProject()->GetItem(k).GetValues()) {
             value->m_selected = select == "all";
             ++values;
         }

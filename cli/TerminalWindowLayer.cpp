@@ -60,24 +60,11 @@ CWindowLayer::Answer CTerminalWindowLayer::DoMessageBox(const wchar_t* text, con
     return m_answerYes ? TM_ID_YES : TM_ID_NO;
 }
 
-bool CTerminalWindowLayer::ShowOpenFileDialog(const CFileDialogRequest& request, std::vector<std::wstring>& paths)
+bool CTerminalWindowLayer::ShowProgress(const wchar_t* what, int done, int total, const wchar_t*)
 {
-    paths = m_openPaths;
-    if (!request.m_multiple && paths.size() > 1)
-        paths.resize(1);
-    return !paths.empty();
-}
-
-bool CTerminalWindowLayer::ShowSaveFileDialog(const CFileDialogRequest&, std::wstring& path)
-{
-    path = m_savePath;
-    return !path.empty();
-}
-
-void CTerminalWindowLayer::ShowProgress(const wchar_t* what, int done, int total)
-{
+    // The terminal has no stop button: every step runs to its end.
     if (!m_showProgress || total <= 0)
-        return;
+        return true;
     std::string label;
     TMTOOLS::String::DecodeUnicode(0, what ? what : L"", label);
     const int filled = (int)((long long)done * kBarWidth / total);
@@ -87,11 +74,12 @@ void CTerminalWindowLayer::ShowProgress(const wchar_t* what, int done, int total
     std::lock_guard<std::mutex> lock(m_mutex);
     // Loading threads may report out of order: never step back.
     if (done != 0 && done <= m_lastDone)
-        return;
+        return true;
     m_lastDone = done;
     fputs(bar.c_str(), stderr);
     m_barShown = done < total;
     if (!m_barShown)
         fputc('\n', stderr);
     fflush(stderr);
+    return true;
 }

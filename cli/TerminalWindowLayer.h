@@ -1,6 +1,7 @@
 // The window layer of the command line: messages become "caption: text"
-// lines on stderr, questions are answered by a flag, the file dialogs by
-// paths given on the command line, and the grids live in memory. While
+// lines on stderr, questions are answered by a flag, file dialogs are
+// cancelled (commands take their paths from the command line and call the
+// workspace directly), and the grids live in memory. While
 // stderr is a terminal, long steps draw a progress bar on it; a message
 // first clears the bar so that lines stay whole.
 #pragma once
@@ -23,20 +24,17 @@ public:
 
     // The answer to every Yes/No question.
     bool m_answerYes;
-    // What the open and save dialogs return; empty: cancel.
-    std::vector<std::wstring> m_openPaths;
-    std::wstring m_savePath;
     // Draw progress bars (set when stderr is a terminal).
     bool m_showProgress;
 
-    bool ShowOpenFileDialog(const CFileDialogRequest& request, std::vector<std::wstring>& paths) override;
-    bool ShowSaveFileDialog(const CFileDialogRequest& request, std::wstring& path) override;
+    bool ShowOpenFileDialog(const CFileDialogRequest&, std::vector<std::wstring>&) override { return false; }
+    bool ShowSaveFileDialog(const CFileDialogRequest&, std::wstring&) override { return false; }
     CGridLayer& GetProjectGrid() override { return m_projectGrid; }
     CGridLayer& GetScoreGrid() override { return m_scoreGrid; }
     bool RunSettingsDialog(CWorkspace&) override { return false; }
     void BeginWaitCursor() override {}
     void EndWaitCursor() override {}
-    void ShowProgress(const wchar_t* what, int done, int total) override;
+    bool ShowProgress(const wchar_t* what, int done, int total, const wchar_t* item = nullptr) override;
 
     CMemoryGrid m_projectGrid;
     CMemoryGrid m_scoreGrid;

@@ -65,6 +65,8 @@ std::wstring CScoringProject::GetLoadStatusText() const
 {
     if (m_loadStatus == TM_LOAD_FAILED)
         return L"读总信息失败";
+    if (m_loadStatus == TM_LOAD_UNREAD)
+        return L"未读入";
     return L"读入成功";
 }
 

@@ -27,6 +27,7 @@
 enum {
     TM_LOAD_OK = 0,      // read, or not yet read
     TM_LOAD_FAILED = 1,  // reading failed
+    TM_LOAD_UNREAD = 2,  // left unread: its loading was stopped before it
 };
 
 class CScoringProject {
@@ -57,7 +58,7 @@ public:
     // exists, "未做" otherwise.
     void CreateCompletionValues();
 
-    // "读入成功" for status 0, "读总信息失败" for status 1.
+    // "读入成功" for status 0, "读总信息失败" for status 1, "未读入" for 2.
     std::wstring GetLoadStatusText() const;
 
     // Item of category k (TM_CATEGORY_...); k must be 0 to 5.

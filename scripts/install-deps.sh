@@ -8,8 +8,10 @@ PACKAGES=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev
   zlib1g-dev libtinyxml-dev
+  libxlsxwriter-dev  # the class workbook (.xlsx)
   libgif-dev libjpeg62-turbo-dev
-  qt6-base-dev fonts-noto-cjk
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-noto-cjk
+  xvfb xauth
   python3 python3-xlrd python3-olefile python3-xlwt
   zip unzip
   libreoffice-calc-nogui  # the read-back tests open written workbooks in LibreOffice

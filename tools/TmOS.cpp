@@ -95,6 +95,12 @@ void GetShortFilePath(const std::wstring& path, std::wstring& name)
     name = slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
+void GetFolderPath(const std::wstring& path, std::wstring& folder)
+{
+    size_t slash = path.rfind(L'/');
+    folder = slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
 void GetFileName(const std::wstring& path, std::wstring& name)
 {
     GetShortFilePath(path, name);

@@ -26,6 +26,9 @@ TMTOOLS_API void SearchFiles(const std::wstring& folder, const std::wstring& pat
 TMTOOLS_API void GetFileName(const std::wstring& path, std::wstring& name);
 // Last component, extension included.
 TMTOOLS_API void GetShortFilePath(const std::wstring& path, std::wstring& name);
+// Everything before the last "/" (the folder holding the last component);
+// empty when path has no "/".
+TMTOOLS_API void GetFolderPath(const std::wstring& path, std::wstring& folder);
 
 // The native (UTF-8) form of a wide path.
 TMTOOLS_API std::string NativePath(const std::wstring& path);

@@ -75,21 +75,21 @@ TEST_F(AtomicReplace, AFullDiskKeepsThePreviousStandardAndStudentList)
         for (int i = 0; i < 50; ++i)
             AddIntValue(project, TM_CATEGORY_GEN_INFO, L"值" + std::to_wstring(i), i, true);
     };
-    m_workspace.m_standardPrjPath = standard;
+    m_workspace.SetStandardPrjPath(standard);
     m_workspace.RebuildStandardProject();
     m_workspace.m_tables[zhang] = [](CScoringProject&) {};
-    m_workspace.m_studentPaths = {zhang, zhang, zhang};
+    m_workspace.SetStudentPaths({zhang, zhang, zhang});
     m_workspace.RebuildStudentProjects();
-    ASSERT_TRUE(m_workspace.WriteScoringStandard(m_workspace.m_configPath));
+    ASSERT_TRUE(m_workspace.WriteScoringStandard(m_workspace.GetConfigPath()));
     ASSERT_TRUE(m_workspace.WriteProjectList());
-    const std::string config = ReadBytes(Utf8(m_workspace.m_configPath));
-    const std::string list = ReadBytes(Utf8(m_workspace.m_projectListPath));
+    const std::string config = ReadBytes(Utf8(m_workspace.GetConfigPath()));
+    const std::string list = ReadBytes(Utf8(m_workspace.GetProjectListPath()));
 
     {
         CFileSizeLimit full(20);
-        EXPECT_FALSE(m_workspace.WriteScoringStandard(m_workspace.m_configPath));
+        EXPECT_FALSE(m_workspace.WriteScoringStandard(m_workspace.GetConfigPath()));
         EXPECT_FALSE(m_workspace.WriteProjectList());
     }
-    EXPECT_EQ(ReadBytes(Utf8(m_workspace.m_configPath)), config);
-    EXPECT_EQ(ReadBytes(Utf8(m_workspace.m_projectListPath)), list);
+    EXPECT_EQ(ReadBytes(Utf8(m_workspace.GetConfigPath())), config);
+    EXPECT_EQ(ReadBytes(Utf8(m_workspace.GetProjectListPath())), list);
 }

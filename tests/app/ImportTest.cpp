@@ -65,11 +65,27 @@ TEST_F(Import, AnArchiveIsUnpackedBesideItselfAndItsTopLevelProjectIsListed)
 
     EXPECT_EQ(ReadBytes(Utf8(project)), "model");
     EXPECT_EQ(ReadBytes(Utf8(m_exam + L"/张三/frame_结构信息.txt")), "r");
-    EXPECT_EQ(m_workspace.m_studentPaths, std::vector<std::wstring>{project});
-    ASSERT_EQ(m_workspace.m_studentProjects.size(), 1u);
+    EXPECT_EQ(m_workspace.GetStudentPaths(), std::vector<std::wstring>{project});
+    ASSERT_EQ(m_workspace.GetStudentProjects().size(), 1u);
     EXPECT_EQ(m_window.m_projectGrid.GetItemText(1, 1), project);
     EXPECT_EQ(m_window.m_projectGrid.GetItemText(1, 2), L"读入成功");
     EXPECT_EQ(m_window.m_cursorLog, L"[]");
+    EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 导入完成!");
+}
+
+TEST_F(Import, DroppedArchivesAndProjectsAreAddedInOrderInOneRebuild)
+{
+    const std::wstring archive = MakeArchive(L"张三", {{"frame.prj", "model"}});
+    const std::wstring unpacked = m_exam + L"/张三/frame.prj";
+    const std::wstring byHand = MakeFile(L"own/李四.prj", "model");
+    Loads(unpacked);
+    Loads(byHand);
+    m_workspace.ImportStudentFiles({byHand, archive});
+
+    EXPECT_TRUE(m_window.m_dialogs.empty());
+    EXPECT_EQ(m_workspace.GetStudentPaths(), (std::vector<std::wstring>{byHand, unpacked}));
+    EXPECT_EQ(m_window.m_projectGrid.GetItemText(1, 1), byHand);
+    EXPECT_EQ(m_workspace.m_loads[byHand], 1);
     EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 导入完成!");
 }
 
@@ -89,7 +105,7 @@ TEST_F(Import, AProjectInASubfolderIsUnpackedButNotFound)
     m_window.QueueOpen({archive});
     m_workspace.ImportStudentProjects();
     EXPECT_TRUE(Exists(m_exam + L"/张三/sub/frame.prj"));
-    EXPECT_TRUE(m_workspace.m_studentPaths.empty());
+    EXPECT_TRUE(m_workspace.GetStudentPaths().empty());
     EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 导入完成!");
 }
 
@@ -99,7 +115,7 @@ TEST_F(Import, OfTwoProjectFilesTheFirstByNameIsTaken)
         MakeArchive(L"张三", {{"b.prj", "b"}, {"A.PRJ", "a"}, {".prj", "x"}, {"c.prj.bak", "c"}, {"0.prj/x", "d"}});
     m_window.QueueOpen({archive});
     m_workspace.ImportStudentProjects();
-    EXPECT_EQ(m_workspace.m_studentPaths, std::vector<std::wstring>{m_exam + L"/张三/A.PRJ"});
+    EXPECT_EQ(m_workspace.GetStudentPaths(), std::vector<std::wstring>{m_exam + L"/张三/A.PRJ"});
 }
 
 TEST_F(Import, MoreThan500ArchivesAreCutTo500AfterAWarning)
@@ -117,8 +133,8 @@ TEST_F(Import, MoreThan500ArchivesAreCutTo500AfterAWarning)
     m_window.QueueOpen(chosen);
     m_workspace.ImportStudentProjects();
     EXPECT_EQ(m_window.MessageLog(), L"警告: 最多只能同时选500个文件\nTesmo评分系统: 导入完成!");
-    ASSERT_EQ(m_workspace.m_studentPaths.size(), 500u);
-    EXPECT_EQ(m_workspace.m_studentPaths.back(), m_exam + L"/s499/frame.prj");
+    ASSERT_EQ(m_workspace.GetStudentPaths().size(), 500u);
+    EXPECT_EQ(m_workspace.GetStudentPaths().back(), m_exam + L"/s499/frame.prj");
     EXPECT_FALSE(Exists(m_exam + L"/s500"));
 }
 
@@ -131,7 +147,7 @@ TEST_F(Import, AMissingArchiveIsReportedAndAnEarlierDestinationStillCounts)
     m_workspace.ImportStudentProjects();
     EXPECT_EQ(m_window.MessageLog(), L"提示: 压缩文件 " + m_exam + L"/张三.zip 不存在\n提示: 压缩文件 " + m_exam +
                                          L"/李四.zip 不存在\nTesmo评分系统: 导入完成!");
-    EXPECT_EQ(m_workspace.m_studentPaths, std::vector<std::wstring>{project});
+    EXPECT_EQ(m_workspace.GetStudentPaths(), std::vector<std::wstring>{project});
 }
 
 TEST_F(Import, AnExistingDestinationIsUnpackedAgainOnlyAfterYesAndIsListedTwice)
@@ -140,7 +156,7 @@ TEST_F(Import, AnExistingDestinationIsUnpackedAgainOnlyAfterYesAndIsListedTwice)
     const std::wstring project = MakeFile(L"exam/张三/frame.prj", "old");
     MakeFile(L"exam/张三/own.txt", "own");
     Loads(project);
-    m_workspace.m_studentPaths = {project};
+    m_workspace.SetStudentPaths({project});
 
     m_window.QueueOpen({archive});
     m_window.QueueAnswer(CWindowLayer::TM_ID_NO);
@@ -150,7 +166,7 @@ TEST_F(Import, AnExistingDestinationIsUnpackedAgainOnlyAfterYesAndIsListedTwice)
     EXPECT_EQ(m_window.m_messages[0].caption, L"提示");
     EXPECT_EQ(m_window.m_messages[0].buttons, CWindowLayer::TM_MB_YESNO);
     EXPECT_EQ(ReadBytes(Utf8(project)), "old");
-    EXPECT_EQ(m_workspace.m_studentPaths, (std::vector<std::wstring>{project, project}));
+    EXPECT_EQ(m_workspace.GetStudentPaths(), (std::vector<std::wstring>{project, project}));
     EXPECT_EQ(m_window.m_projectGrid.GetRowCount(), 3);
 
     m_window.QueueOpen({archive});
@@ -175,16 +191,24 @@ TEST_F(Import, ReadOnlyEntriesAreWritableAfterUnpacking)
     EXPECT_TRUE(st.st_mode & S_IWUSR);
 }
 
-TEST_F(Import, EntryNamesThatClimbOutOfTheDestinationAreNotWritten)
+TEST_F(Import, EntriesRefusedForTheirNamesAreNotWrittenButNamedInOneWarning)
 {
     const std::wstring archive = m_exam + L"/张三.zip";
     ASSERT_EQ(tmtest::Run("/usr/bin/python3 -c \"import zipfile; z = zipfile.ZipFile('" + Utf8(archive) +
-                  "', 'w'); z.writestr('../evil.txt', 'x'); z.writestr('frame.prj', 'm'); z.close()\""),
+                          "', 'w'); [z.writestr(n, 'x') for n in ['../evil.txt', 'frame.prj', '/abs.txt', "
+                          "'n' * 300, 'after.txt']]; z.close()\""),
               0);
+    const std::wstring project = m_exam + L"/张三/frame.prj";
+    Loads(project);
     m_window.QueueOpen({archive});
     m_workspace.ImportStudentProjects();
     EXPECT_FALSE(Exists(m_exam + L"/evil.txt"));
-    EXPECT_EQ(m_workspace.m_studentPaths, std::vector<std::wstring>{m_exam + L"/张三/frame.prj"});
+    // A name too long to show does not stop the entries after it.
+    EXPECT_EQ(ReadBytes(Utf8(m_exam + L"/张三/after.txt")), "x");
+    EXPECT_EQ(m_workspace.GetStudentPaths(), std::vector<std::wstring>{project});
+    EXPECT_EQ(m_window.MessageLog(), L"警告: 压缩文件 " + archive + L" 中有 3 个文件的名称不安全，未解压：\n"
+                                     L"../evil.txt\n/abs.txt\n(第 4 项，名称过长或无效)\n"
+                                     L"Tesmo评分系统: 导入完成!");
 }
 
 TEST_F(Import, AnArchiveNamedOnlyZipIsNotUnpackedIntoItsOwnFolder)
@@ -193,7 +217,7 @@ TEST_F(Import, AnArchiveNamedOnlyZipIsNotUnpackedIntoItsOwnFolder)
     m_window.QueueOpen({archive});
     m_workspace.ImportStudentProjects();
     EXPECT_FALSE(Exists(m_exam + L"/frame.prj"));
-    EXPECT_TRUE(m_workspace.m_studentPaths.empty());
+    EXPECT_TRUE(m_workspace.GetStudentPaths().empty());
 }
 
 namespace {
@@ -210,7 +234,7 @@ protected:
         m_window.QueueOpen({MakeArchive(L"张三", {{"frame.prj", "m"}, {"sub/x.txt", "x"}}),
                             MakeArchive(L"李四", {{"frame.prj", "m"}})});
         m_workspace.ImportStudentProjects();
-        ASSERT_EQ(m_workspace.m_studentPaths.size(), 2u);
+        ASSERT_EQ(m_workspace.GetStudentPaths().size(), 2u);
         m_window.ClearLog();
     }
 
@@ -226,7 +250,7 @@ TEST_F(Removal, WithoutASelectionNothingIsRemoved)
     m_window.m_projectGrid.SetItemSelected(0, 1, true);  // the header
     m_workspace.RunCommand(TM_CMD_REMOVE_STUDENTS);
     EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 请先选择要删除的工程");
-    EXPECT_EQ(m_workspace.m_studentPaths.size(), 2u);
+    EXPECT_EQ(m_workspace.GetStudentPaths().size(), 2u);
 }
 
 TEST_F(Removal, AnsweringNoChangesNothing)
@@ -240,7 +264,7 @@ TEST_F(Removal, AnsweringNoChangesNothing)
     EXPECT_EQ(m_window.m_messages[0].caption, L"警告");
     EXPECT_EQ(m_window.m_messages[0].buttons, CWindowLayer::TM_MB_YESNO);
     EXPECT_TRUE(Exists(m_exam + L"/张三"));
-    EXPECT_EQ(m_workspace.m_studentPaths.size(), 2u);
+    EXPECT_EQ(m_workspace.GetStudentPaths().size(), 2u);
 }
 
 TEST_F(Removal, YesDeletesTheImportedFolderKeepsTheArchiveAndRebuildsTheList)
@@ -253,7 +277,7 @@ TEST_F(Removal, YesDeletesTheImportedFolderKeepsTheArchiveAndRebuildsTheList)
     EXPECT_FALSE(Exists(m_exam + L"/张三"));
     EXPECT_TRUE(Exists(m_exam + L"/张三.zip"));
     EXPECT_TRUE(Exists(m_exam + L"/李四/frame.prj"));
-    EXPECT_EQ(m_workspace.m_studentPaths, std::vector<std::wstring>{m_li});
+    EXPECT_EQ(m_workspace.GetStudentPaths(), std::vector<std::wstring>{m_li});
     EXPECT_EQ(m_window.m_projectGrid.GetRowCount(), 2);
     EXPECT_EQ(m_window.m_projectGrid.GetItemText(1, 1), m_li);
 }
@@ -261,19 +285,19 @@ TEST_F(Removal, YesDeletesTheImportedFolderKeepsTheArchiveAndRebuildsTheList)
 TEST_F(Removal, AProjectListedTwiceLosesOneEntryPerSelectedRow)
 {
     ImportTwo();
-    m_workspace.m_studentPaths = {m_zhang, m_li, m_zhang};
+    m_workspace.SetStudentPaths({m_zhang, m_li, m_zhang});
     m_workspace.RebuildStudentProjects();
     m_window.m_projectGrid.SetItemSelected(3, 0, true);
     m_window.QueueAnswer(CWindowLayer::TM_ID_YES);
     m_workspace.RemoveStudentProjects();
     EXPECT_FALSE(Exists(m_exam + L"/张三"));
-    EXPECT_EQ(m_workspace.m_studentPaths, (std::vector<std::wstring>{m_li, m_zhang}));
+    EXPECT_EQ(m_workspace.GetStudentPaths(), (std::vector<std::wstring>{m_li, m_zhang}));
 
     m_window.m_projectGrid.ClearSelection();
     m_window.m_projectGrid.SetItemSelected(2, 1, true);
     m_window.QueueAnswer(CWindowLayer::TM_ID_YES);
     m_workspace.RemoveStudentProjects();
-    EXPECT_EQ(m_workspace.m_studentPaths, std::vector<std::wstring>{m_li});
+    EXPECT_EQ(m_workspace.GetStudentPaths(), std::vector<std::wstring>{m_li});
 }
 
 TEST_F(Removal, AProjectAddedByHandLeavesTheListButItsFolderStays)
@@ -282,14 +306,14 @@ TEST_F(Removal, AProjectAddedByHandLeavesTheListButItsFolderStays)
     const std::wstring own = MakeFile(L"teacher/frame.prj", "mine");
     MakeFile(L"teacher/notes.txt", "keep");
     Loads(own);
-    m_workspace.m_studentPaths = {own};
+    m_workspace.SetStudentPaths({own});
     m_workspace.RebuildStudentProjects();
     m_window.m_projectGrid.SetItemSelected(1, 1, true);
     m_window.QueueAnswer(CWindowLayer::TM_ID_YES);
     m_workspace.RemoveStudentProjects();
     EXPECT_EQ(ReadBytes(Utf8(m_dir.WFile(L"teacher/notes.txt"))), "keep");
     EXPECT_EQ(ReadBytes(Utf8(own)), "mine");
-    EXPECT_TRUE(m_workspace.m_studentPaths.empty());
+    EXPECT_TRUE(m_workspace.GetStudentPaths().empty());
 }
 
 TEST_F(Removal, PathsDifferingOnlyInLetterCaseAreDifferentProjects)
@@ -298,10 +322,10 @@ TEST_F(Removal, PathsDifferingOnlyInLetterCaseAreDifferentProjects)
     const std::wstring lower = MakeFile(L"exam/a/frame.prj");
     Loads(upper);
     Loads(lower);
-    m_workspace.m_studentPaths = {upper, lower};
+    m_workspace.SetStudentPaths({upper, lower});
     m_workspace.RebuildStudentProjects();
     m_window.m_projectGrid.SetItemSelected(2, 1, true);
     m_window.QueueAnswer(CWindowLayer::TM_ID_YES);
     m_workspace.RemoveStudentProjects();
-    EXPECT_EQ(m_workspace.m_studentPaths, std::vector<std::wstring>{upper});
+    EXPECT_EQ(m_workspace.GetStudentPaths(), std::vector<std::wstring>{upper});
 }

@@ -19,7 +19,7 @@ class ProjectList : public ::testing::Test, public CWorkspaceTest {};
 TEST_F(ProjectList, AMissingFileGivesMinusOneAndNoProjects)
 {
     EXPECT_EQ(m_workspace.ReadProjectList(), -1);
-    EXPECT_TRUE(m_workspace.m_studentPaths.empty());
+    EXPECT_TRUE(m_workspace.GetStudentPaths().empty());
     EXPECT_TRUE(m_window.m_messages.empty());
 }
 
@@ -27,37 +27,37 @@ TEST_F(ProjectList, LinesNamingMissingProjectsAreDroppedAndTheRestKeepTheirOrder
 {
     const std::wstring zhang = MakeFile(L"张三/frame.prj");
     const std::wstring li = MakeFile(L"李四/frame.prj");
-    WriteGbkFile(Utf8(m_workspace.m_projectListPath),
+    WriteGbkFile(Utf8(m_workspace.GetProjectListPath()),
                  li + L"\n" + m_dir.WPath() + L"/王五/frame.prj\n\n" + zhang + L"\n" + li);
     EXPECT_EQ(m_workspace.ReadProjectList(), 0);
-    EXPECT_EQ(m_workspace.m_studentPaths, (std::vector<std::wstring>{li, zhang, li}));
+    EXPECT_EQ(m_workspace.GetStudentPaths(), (std::vector<std::wstring>{li, zhang, li}));
 
     // Start-up loads the rest and the next write leaves the dropped line out.
     m_workspace.RebuildStudentProjects();
     ASSERT_TRUE(m_workspace.WriteProjectList());
     std::string expected;
     TMTOOLS::String::DecodeUnicode(936, li + L"\r\n" + zhang + L"\r\n" + li + L"\r\n", expected);
-    EXPECT_EQ(ReadBytes(Utf8(m_workspace.m_projectListPath)), expected);
+    EXPECT_EQ(ReadBytes(Utf8(m_workspace.GetProjectListPath())), expected);
 }
 
 TEST_F(ProjectList, IsWrittenInGbkWithCrLfAndAnEmptyListGivesAnEmptyFile)
 {
     m_workspace.RebuildStudentProjects();
     ASSERT_TRUE(m_workspace.WriteProjectList());
-    EXPECT_EQ(ReadBytes(Utf8(m_workspace.m_projectListPath)), "");
+    EXPECT_EQ(ReadBytes(Utf8(m_workspace.GetProjectListPath())), "");
 
     const std::wstring zhang = MakeFile(L"张三/frame.prj");
-    m_workspace.m_studentPaths = {zhang};
+    m_workspace.SetStudentPaths({zhang});
     m_workspace.RebuildStudentProjects();
     ASSERT_TRUE(m_workspace.WriteProjectList());
     std::string gbkName;
     TMTOOLS::String::DecodeUnicode(936, L"张三", gbkName);
     EXPECT_EQ(gbkName, "\xd5\xc5\xc8\xfd");
-    EXPECT_EQ(ReadBytes(Utf8(m_workspace.m_projectListPath)), m_dir.Path() + "/" + gbkName + "/frame.prj\r\n");
+    EXPECT_EQ(ReadBytes(Utf8(m_workspace.GetProjectListPath())), m_dir.Path() + "/" + gbkName + "/frame.prj\r\n");
 
-    m_workspace.m_studentPaths.clear();
+    m_workspace.SetStudentPaths({});
     EXPECT_EQ(m_workspace.ReadProjectList(), 0);
-    EXPECT_EQ(m_workspace.m_studentPaths, std::vector<std::wstring>{zhang});
+    EXPECT_EQ(m_workspace.GetStudentPaths(), std::vector<std::wstring>{zhang});
 }
 
 TEST_F(ProjectList, ALastLineWithoutLineBreakIsRead)
@@ -65,9 +65,9 @@ TEST_F(ProjectList, ALastLineWithoutLineBreakIsRead)
     const std::wstring zhang = MakeFile(L"张三/frame.prj");
     std::string gbk;
     TMTOOLS::String::DecodeUnicode(936, zhang, gbk);
-    WriteBytes(Utf8(m_workspace.m_projectListPath), gbk);
+    WriteBytes(Utf8(m_workspace.GetProjectListPath()), gbk);
     EXPECT_EQ(m_workspace.ReadProjectList(), 0);
-    EXPECT_EQ(m_workspace.m_studentPaths, std::vector<std::wstring>{zhang});
+    EXPECT_EQ(m_workspace.GetStudentPaths(), std::vector<std::wstring>{zhang});
 }
 
 TEST_F(ProjectList, StartupAndShutdownCarryTheWorkspaceAcrossRuns)
@@ -78,27 +78,27 @@ TEST_F(ProjectList, StartupAndShutdownCarryTheWorkspaceAcrossRuns)
         AddIntValue(project, TM_CATEGORY_GEN_INFO, L"结构形式", 2);
     };
     m_workspace.m_tables[zhang] = [](CScoringProject&) {};
-    m_workspace.m_standardPrjPath = standard;
-    m_workspace.m_studentPaths = {zhang};
+    m_workspace.SetStandardPrjPath(standard);
+    m_workspace.SetStudentPaths({zhang});
     m_workspace.RebuildStandardProject();
-    m_workspace.m_standardProject->m_genInfoItem.FindValue(L"结构形式")->m_selected = true;
-    m_workspace.m_standardProject->m_genInfoItem.m_fullScore = 50.0f;
+    m_workspace.GetStandardProject()->m_genInfoItem.FindValue(L"结构形式")->m_selected = true;
+    m_workspace.GetStandardProject()->m_genInfoItem.m_fullScore = 50.0f;
     m_workspace.RebuildStudentProjects();
     m_workspace.Shutdown();
-    EXPECT_FALSE(m_workspace.m_standardProject);
-    EXPECT_TRUE(m_workspace.m_studentProjects.empty());
+    EXPECT_FALSE(m_workspace.GetStandardProject());
+    EXPECT_TRUE(m_workspace.GetStudentProjects().empty());
 
     CScriptedWindowLayer window;
     CTestWorkspace next(window);
     next.m_tables = m_workspace.m_tables;
     next.SetProgramFolder(m_dir.WPath());
     next.Startup();
-    EXPECT_EQ(next.m_standardPrjPath, standard);
-    EXPECT_EQ(next.m_categoryScores[0], 50.0f);
-    EXPECT_TRUE(next.m_standardProject->m_genInfoItem.FindValue(L"结构形式")->m_selected);
-    ASSERT_EQ(next.m_studentProjects.size(), 1u);
-    EXPECT_EQ(next.m_studentProjects[0]->m_prjPath, zhang);
-    EXPECT_EQ(next.m_studentProjects[0]->m_genInfoItem.m_fullScore, 50.0f);
+    EXPECT_EQ(next.GetStandardPrjPath(), standard);
+    EXPECT_EQ(next.GetCategoryScore(0), 50.0f);
+    EXPECT_TRUE(next.GetStandardProject()->m_genInfoItem.FindValue(L"结构形式")->m_selected);
+    ASSERT_EQ(next.GetStudentProjects().size(), 1u);
+    EXPECT_EQ(next.GetStudentProjects()[0]->m_prjPath, zhang);
+    EXPECT_EQ(next.GetStudentProjects()[0]->m_genInfoItem.m_fullScore, 50.0f);
     EXPECT_EQ(window.m_projectGrid.GetItemText(1, 1), zhang);
     EXPECT_TRUE(window.m_messages.empty());
 }
@@ -107,29 +107,29 @@ TEST_F(ProjectList, AFreshStartUsesTheDefaultsAndTheProgramFolder)
 {
     CScriptedWindowLayer window;
     CWorkspace workspace(window);
-    EXPECT_EQ(workspace.m_standardPrjPath, L"c:\\tmcad\\exam\\frame.prj");
+    EXPECT_EQ(workspace.GetStandardPrjPath(), L"c:\\tmcad\\exam\\frame.prj");
     const float defaults[TM_CATEGORY_COUNT] = {30, 30, 20, 20, 0, 0};
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
-        EXPECT_EQ(workspace.m_categoryScores[k], defaults[k]);
+        EXPECT_EQ(workspace.GetCategoryScore(k), defaults[k]);
     const std::wstring folder = CWorkspace::RunningProgramFolder();
     ASSERT_FALSE(folder.empty());
     EXPECT_TRUE(TMTOOLS::OS::FileExist((folder + L"/app_tests").c_str()));
     workspace.SetProgramFolder(m_dir.WPath());
-    EXPECT_EQ(workspace.m_configPath, m_dir.WPath() + L"/config.xml");
-    EXPECT_EQ(workspace.m_projectListPath, m_dir.WPath() + L"/projectlist.txt");
+    EXPECT_EQ(workspace.GetConfigPath(), m_dir.WPath() + L"/config.xml");
+    EXPECT_EQ(workspace.GetProjectListPath(), m_dir.WPath() + L"/projectlist.txt");
     workspace.Startup();
     // The default path has no "/": the standard exists but holds nothing.
-    ASSERT_TRUE(workspace.m_standardProject);
-    EXPECT_FALSE(workspace.m_standardLoaded);
+    ASSERT_TRUE(workspace.GetStandardProject());
+    EXPECT_FALSE(workspace.IsStandardLoaded());
     EXPECT_TRUE(window.m_messages.empty());
 }
 
 TEST_F(ProjectList, AFifoInItsPlaceIsRefusedWithAWarningInsteadOfHangingTheStartup)
 {
     alarm(60);
-    ASSERT_EQ(mkfifo(Utf8(m_workspace.m_projectListPath).c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(Utf8(m_workspace.GetProjectListPath()).c_str(), 0600), 0);
     EXPECT_EQ(m_workspace.ReadProjectList(), EINVAL);
-    EXPECT_TRUE(m_workspace.m_studentPaths.empty());
+    EXPECT_TRUE(m_workspace.GetStudentPaths().empty());
     ASSERT_EQ(m_window.m_messages.size(), 1u);
     alarm(0);
 }

@@ -2,7 +2,6 @@
 // workspace values it leaves.
 #include <gtest/gtest.h>
 
-#include "scoring/ScoreComputation.h"
 #include "tests/app/WorkspaceFixture.h"
 #include "tools/TmString.h"
 
@@ -28,7 +27,7 @@ protected:
 
     bool Selected(int category, const std::wstring& name)
     {
-        CTmData* value = m_workspace.m_standardProject->GetItem(category).FindValue(name);
+        CTmData* value = m_workspace.GetStandardProject()->GetItem(category).FindValue(name);
         return value && value->m_selected;
     }
 };
@@ -37,13 +36,13 @@ protected:
 
 TEST_F(ScoringStandard, IsWrittenAsUtf8WithTheRootsSevenAttributesInOrderAndOneChildPerCategory)
 {
-    m_workspace.m_standardPrjPath = kStandard;
-    m_workspace.m_categoryScores[0] = 12.5f;
+    m_workspace.SetStandardPrjPath(kStandard);
+    m_workspace.SetCategoryScore(0, 12.5f);
     m_workspace.RebuildStandardProject();
-    m_workspace.m_standardProject->m_genInfoItem.FindValue(L"结构形式")->m_selected = true;
-    ASSERT_TRUE(m_workspace.WriteScoringStandard(m_workspace.m_configPath));
+    m_workspace.GetStandardProject()->m_genInfoItem.FindValue(L"结构形式")->m_selected = true;
+    ASSERT_TRUE(m_workspace.WriteScoringStandard(m_workspace.GetConfigPath()));
 
-    const std::string text = ReadBytes(Utf8(m_workspace.m_configPath));
+    const std::string text = ReadBytes(Utf8(m_workspace.GetConfigPath()));
     const std::string expected =
         "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\n"
         "<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\" 总信息分值=\"12.5\" 各层信息分值=\"30\" "
@@ -60,15 +59,15 @@ TEST_F(ScoringStandard, IsWrittenAsUtf8WithTheRootsSevenAttributesInOrderAndOneC
 
 TEST_F(ScoringStandard, WritingTakesPathAndScoresFromTheStandardProject)
 {
-    m_workspace.m_standardPrjPath = kStandard;
+    m_workspace.SetStandardPrjPath(kStandard);
     m_workspace.RebuildStandardProject();
     // As the settings dialog leaves them.
-    m_workspace.m_standardProject->m_layerInfoItem.m_fullScore = 45.0f;
-    m_workspace.m_standardProject->m_prjPath = L"/exam/other/frame.prj";
-    m_workspace.WriteScoringStandard(m_workspace.m_configPath);
-    EXPECT_EQ(m_workspace.m_categoryScores[1], 45.0f);
-    EXPECT_EQ(m_workspace.m_standardPrjPath, L"/exam/other/frame.prj");
-    EXPECT_NE(ReadBytes(Utf8(m_workspace.m_configPath)).find("各层信息分值=\"45\""), std::string::npos);
+    m_workspace.GetStandardProject()->m_layerInfoItem.m_fullScore = 45.0f;
+    m_workspace.GetStandardProject()->m_prjPath = L"/exam/other/frame.prj";
+    m_workspace.WriteScoringStandard(m_workspace.GetConfigPath());
+    EXPECT_EQ(m_workspace.GetCategoryScore(1), 45.0f);
+    EXPECT_EQ(m_workspace.GetStandardPrjPath(), L"/exam/other/frame.prj");
+    EXPECT_NE(ReadBytes(Utf8(m_workspace.GetConfigPath())).find("各层信息分值=\"45\""), std::string::npos);
 }
 
 TEST_F(ScoringStandard, AValueWhoseNameIsNoXmlNameIsLeftOutSoTheFileStaysReadable)
@@ -78,16 +77,16 @@ TEST_F(ScoringStandard, AValueWhoseNameIsNoXmlNameIsLeftOutSoTheFileStaysReadabl
         AddIntValue(project, TM_CATEGORY_GEN_INFO, L"结构形式", 2);
         AddIntValue(project, TM_CATEGORY_GEN_INFO, L"首层剪重比_X向_％", 3);
     };
-    m_workspace.m_standardPrjPath = kStandard;
-    m_workspace.m_categoryScores[2] = 7.0f;
+    m_workspace.SetStandardPrjPath(kStandard);
+    m_workspace.SetCategoryScore(2, 7.0f);
     m_workspace.RebuildStandardProject();
-    for (const auto& value : m_workspace.m_standardProject->m_genInfoItem.GetValues())
+    for (const auto& value : m_workspace.GetStandardProject()->m_genInfoItem.GetValues())
         value->m_selected = true;
-    m_workspace.WriteScoringStandard(m_workspace.m_configPath);
+    m_workspace.WriteScoringStandard(m_workspace.GetConfigPath());
 
-    m_workspace.m_categoryScores[2] = 1.0f;
-    EXPECT_TRUE(m_workspace.ReadScoringStandard(m_workspace.m_configPath));
-    EXPECT_EQ(m_workspace.m_categoryScores[2], 7.0f);
+    m_workspace.SetCategoryScore(2, 1.0f);
+    EXPECT_TRUE(m_workspace.ReadScoringStandard(m_workspace.GetConfigPath()));
+    EXPECT_EQ(m_workspace.GetCategoryScore(2), 7.0f);
     EXPECT_TRUE(Selected(0, L"结构形式"));
     EXPECT_TRUE(Selected(0, L"首层剪重比_X向_％"));  // full-width signs are letters to the parser
     EXPECT_FALSE(Selected(0, L"周期 (T1)"));
@@ -98,29 +97,73 @@ TEST_F(ScoringStandard, ARootOfAnotherNameIsStillRead)
     WriteConfig("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
                 "<别的名字 标准工程路径=\"/exam/标准/frame.prj\" 计算结果分值=\"15\">"
                 "<总信息 结构形式=\"1\"/></别的名字>");
-    EXPECT_TRUE(m_workspace.ReadScoringStandard(m_workspace.m_configPath));
-    EXPECT_EQ(m_workspace.m_standardPrjPath, kStandard);
-    EXPECT_EQ(m_workspace.m_categoryScores[3], 15.0f);
-    EXPECT_EQ(m_workspace.m_standardProject->m_calcResultItem.m_fullScore, 15.0f);
-    EXPECT_TRUE(m_workspace.m_standardLoaded);
+    EXPECT_TRUE(m_workspace.ReadScoringStandard(m_workspace.GetConfigPath()));
+    EXPECT_EQ(m_workspace.GetStandardPrjPath(), kStandard);
+    EXPECT_EQ(m_workspace.GetCategoryScore(3), 15.0f);
+    EXPECT_EQ(m_workspace.GetStandardProject()->m_calcResultItem.m_fullScore, 15.0f);
+    EXPECT_TRUE(m_workspace.IsStandardLoaded());
     EXPECT_TRUE(Selected(0, L"结构形式"));
     EXPECT_FALSE(Selected(0, L"地下室层数"));
 }
 
-TEST_F(ScoringStandard, ScoresReadAsNumbersAndAnythingElseKeepsThePreviousScore)
+TEST_F(ScoringStandard, HandEditsAreReadByTheRulesAndNamedWithTheirLinesInOneWarning)
 {
-    WriteConfig("<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\" 总信息分值=\"12.5\" "
-                "各层信息分值=\"abc\" 结构模型与荷载分值=\"\" 计算结果分值=\"nan\" 施工图分值=\"1e999\"/>");
-    m_workspace.m_categoryScores[1] = 33.0f;
-    m_workspace.ReadScoringStandard(m_workspace.m_configPath);
-    EXPECT_EQ(m_workspace.m_categoryScores[0], 12.5f);
-    EXPECT_EQ(m_workspace.m_categoryScores[1], 33.0f);
-    EXPECT_EQ(m_workspace.m_categoryScores[2], 20.0f);
-    EXPECT_EQ(m_workspace.m_categoryScores[3], 20.0f);  // NaN would poison every total
-    EXPECT_EQ(m_workspace.m_categoryScores[4], 0.0f);   // so would infinity
-    EXPECT_EQ(m_workspace.m_categoryScores[5], 0.0f);
+    WriteConfig("<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\"\n"
+                " 总信息分值=\"20abc\" 各层信息分值=\"abc\"\n"
+                " 结构模型与荷载分值=\"\" 计算结果分值=\" 12.5 \">\n"
+                "<总信息 结构形式=\"maybe\"\n"
+                " 地下室层数=\"yes\" 没有这项=\"1\"/>\n"
+                "<各层信息 结构层1的层高=\"1\"/></标准工程信息>");
+    m_workspace.SetCategoryScore(1, 33.0f);
+    m_workspace.m_tables[kStandard] = [](CScoringProject& project) {
+        AddIntValue(project, TM_CATEGORY_GEN_INFO, L"地下室层数", 1);
+        AddIntValue(project, TM_CATEGORY_GEN_INFO, L"结构形式", 2, true);
+        AddIntValue(project, TM_CATEGORY_LAYER_INFO, L"结构层1的层高", 3000);
+    };
+    m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
+    EXPECT_EQ(m_workspace.GetCategoryScore(0), 20.0f);  // as the file was always read
+    EXPECT_EQ(m_workspace.GetCategoryScore(1), 33.0f);  // no number: kept
+    EXPECT_EQ(m_workspace.GetCategoryScore(2), 20.0f);
+    EXPECT_EQ(m_workspace.GetCategoryScore(3), 12.5f);  // blanks around a number are no text
+    EXPECT_TRUE(Selected(0, L"结构形式"));              // an unknown word leaves the flag
+    EXPECT_TRUE(Selected(0, L"地下室层数"));
+    EXPECT_TRUE(Selected(1, L"结构层1的层高"));
+    EXPECT_EQ(m_window.MessageLog(),
+              L"警告: 评分标准 " + m_workspace.GetConfigPath() +
+                  L" 中有不能使用的内容，已按规则处理：\n"
+                  L"第 2 行：总信息分值=\"20abc\" 的数后还有文字，按 20 读入\n"
+                  L"第 2 行：各层信息分值=\"abc\" 不是数，分值不变\n"
+                  L"第 3 行：结构模型与荷载分值=\"\" 不是数，分值不变\n"
+                  L"第 4 行：“结构形式”的选择标记“maybe”不是 1、0、yes、no、true 或 false，选择不变\n"
+                  L"第 5 行：标准工程的“总信息”中没有“没有这项”这一项");
 }
 
+TEST_F(ScoringStandard, ARefusedScoreIsKeptAndRefusesTheStandardWithTheDialogsMessage)
+{
+    const std::string path = "<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\" ";
+    const struct {
+        const char* scores;
+        const wchar_t* message;
+    } cases[] = {
+        {"各层信息分值=\"-1\"", L"各层信息分值应>=0!"},
+        {"计算结果分值=\"nan\"", L"计算结果分值应>=0!"},
+        {"施工图分值=\"1e999\"", L"施工图分值应>=0!"},
+        {"结构模型与荷载分值=\"1e39\"", L"结构模型与荷载分值应>=0!"},  // finite in double only
+        // Each a float, their sum not: refused where the sum overflows.
+        {"总信息分值=\"3e38\" 各层信息分值=\"3e38\"", L"各层信息分值应>=0!"},
+        {"总信息分值=\"-0.000001\" 各层信息分值=\"70\"", L""},  // a slip the dialog lets pass too
+    };
+    for (const auto& c : cases) {
+        WriteConfig(path + c.scores + "><总信息 结构形式=\"1\"/><各层信息 结构层1的层高=\"1\"/></标准工程信息>");
+        m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
+        std::wstring message;
+        m_workspace.CheckStandard(&message);
+        EXPECT_EQ(message, c.message) << c.scores;
+        m_window.ClearLog();
+        for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
+            m_workspace.SetCategoryScore(k, GetDefaultFullScore(k));
+    }
+}
 TEST_F(ScoringStandard, SelectionWordsAreReadByTheirFirstLettersInAnyCase)
 {
     struct Case {
@@ -141,7 +184,7 @@ TEST_F(ScoringStandard, SelectionWordsAreReadByTheirFirstLettersInAnyCase)
         m_workspace.m_tables[kStandard] = [&c](CScoringProject& project) {
             AddIntValue(project, TM_CATEGORY_GEN_INFO, L"结构形式", 2, c.before);
         };
-        m_workspace.ReadScoringStandard(m_workspace.m_configPath);
+        m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
         EXPECT_EQ(Selected(0, L"结构形式"), c.after) << "\"" << c.text << "\" on " << c.before;
     }
 }
@@ -151,7 +194,7 @@ TEST_F(ScoringStandard, ACategoryElementTwiceIsAppliedTwiceInOrderAndUnknownElem
     WriteConfig("<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\">"
                 "<总信息 结构形式=\"1\" 地下室层数=\"1\"/><总信息 地下室层数=\"0\"/>"
                 "<各层 结构层1的层高=\"1\"/></标准工程信息>");
-    m_workspace.ReadScoringStandard(m_workspace.m_configPath);
+    m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
     EXPECT_TRUE(Selected(0, L"结构形式"));
     EXPECT_FALSE(Selected(0, L"地下室层数"));
     EXPECT_FALSE(Selected(1, L"结构层1的层高"));
@@ -159,17 +202,17 @@ TEST_F(ScoringStandard, ACategoryElementTwiceIsAppliedTwiceInOrderAndUnknownElem
 
 TEST_F(ScoringStandard, AMissingOrBrokenFileKeepsTheValuesAndStillRebuildsTheStandard)
 {
-    m_workspace.m_standardPrjPath = kStandard;
-    m_workspace.m_categoryScores[0] = 40.0f;
+    m_workspace.SetStandardPrjPath(kStandard);
+    m_workspace.SetCategoryScore(0, 40.0f);
     EXPECT_FALSE(m_workspace.ReadScoringStandard(m_dir.WFile(L"missing.xml")));
-    ASSERT_TRUE(m_workspace.m_standardProject);
-    EXPECT_EQ(m_workspace.m_standardProject->m_genInfoItem.m_fullScore, 40.0f);
-    EXPECT_EQ(m_workspace.m_standardProject->m_genInfoItem.GetValues().size(), 2u);
+    ASSERT_TRUE(m_workspace.GetStandardProject());
+    EXPECT_EQ(m_workspace.GetStandardProject()->m_genInfoItem.m_fullScore, 40.0f);
+    EXPECT_EQ(m_workspace.GetStandardProject()->m_genInfoItem.GetValues().size(), 2u);
 
     WriteConfig("<标准工程信息 标准工程路径=\"/elsewhere/x.prj\" 总信息分值=\"1\"");
-    EXPECT_FALSE(m_workspace.ReadScoringStandard(m_workspace.m_configPath));
-    EXPECT_EQ(m_workspace.m_standardPrjPath, kStandard);
-    EXPECT_EQ(m_workspace.m_categoryScores[0], 40.0f);
+    EXPECT_FALSE(m_workspace.ReadScoringStandard(m_workspace.GetConfigPath()));
+    EXPECT_EQ(m_workspace.GetStandardPrjPath(), kStandard);
+    EXPECT_EQ(m_workspace.GetCategoryScore(0), 40.0f);
 
     // A folder in place of the file.
     EXPECT_FALSE(m_workspace.ReadScoringStandard(m_dir.WPath()));
@@ -180,38 +223,73 @@ TEST_F(ScoringStandard, AStandardThatFailsToLoadIsReportedAfterTheLoadsOwnMessag
 {
     const std::wstring missing = m_dir.WFile(L"gone/frame.prj");
     WriteConfig("<标准工程信息 标准工程路径=\"" + Utf8(missing) + "\"/>");
-    m_workspace.ReadScoringStandard(m_workspace.m_configPath);
-    EXPECT_FALSE(m_workspace.m_standardLoaded);
+    m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
+    EXPECT_FALSE(m_workspace.IsStandardLoaded());
     EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 工程 " + missing +
                                          L" 不存在.\nTesmo评分系统: 标准工程读取失败，请重新设置一个有效的标准工程!");
 }
 
-TEST_F(ScoringStandard, APathWithoutPrjGivesAnEmptyStandardWithoutMessageAndEveryStudentScoresZero)
+TEST_F(ScoringStandard, APathWithoutPrjGivesAnEmptyStandardWithoutMessageAndComputingRefusesIt)
 {
     WriteConfig("<标准工程信息 标准工程路径=\"/exam/标准/frame\"><总信息 结构形式=\"1\"/></标准工程信息>");
-    m_workspace.ReadScoringStandard(m_workspace.m_configPath);
-    ASSERT_TRUE(m_workspace.m_standardProject);
+    m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
+    ASSERT_TRUE(m_workspace.GetStandardProject());
     EXPECT_TRUE(m_window.m_messages.empty());
     EXPECT_EQ(m_workspace.m_loads.count(L"/exam/标准/frame"), 0u);
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
-        EXPECT_TRUE(m_workspace.m_standardProject->GetItem(k).GetValues().empty());
+        EXPECT_TRUE(m_workspace.GetStandardProject()->GetItem(k).GetValues().empty());
 
-    std::unique_ptr<CScoringProject> student(new CScoringProject);
-    AddIntValue(*student, TM_CATEGORY_GEN_INFO, L"结构形式", 2);
-    m_workspace.m_studentProjects.push_back(std::move(student));
-    ASSERT_TRUE(ComputeScores(m_workspace.m_standardProject.get(), m_workspace.m_studentProjects, &m_window));
-    EXPECT_EQ(ProjectTotal(*m_workspace.m_studentProjects[0]), 0.0f);
+    // Every student would score 0.00: computing refuses and says why.
+    const std::wstring zhang = L"/exam/张三/frame.prj";
+    m_workspace.m_tables[zhang] = [](CScoringProject& project) {
+        AddIntValue(project, TM_CATEGORY_GEN_INFO, L"结构形式", 2);
+    };
+    m_workspace.SetStudentPaths({zhang});
+    m_workspace.RebuildStudentProjects();
+    EXPECT_FALSE(m_workspace.ComputeTotals());
+    EXPECT_EQ(m_workspace.GetScoreSheet().m_entries[0].TotalText(), L"");
+    EXPECT_EQ(m_window.MessageLog(), L"提示: 标准工程 /exam/标准/frame 不是 .prj 工程文件的路径，不能评分!");
+}
+
+TEST_F(ScoringStandard, ARelativeProjectPathIsTakenInTheFilesFolder)
+{
+    const struct {
+        std::string given;
+        std::wstring read;
+    } cases[] = {
+        {"标准/frame.prj", m_dir.WFile(L"标准/frame.prj")},
+        {"../exam/frame.prj", m_dir.WFile(L"../exam/frame.prj")},
+        {"/exam/标准/frame.prj", L"/exam/标准/frame.prj"},
+        {"c:\\tmcad\\exam\\frame.prj", L"c:\\tmcad\\exam\\frame.prj"},
+    };
+    for (const auto& c : cases) {
+        WriteConfig("<标准工程信息 标准工程路径=\"" + c.given + "\"/>");
+        m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
+        EXPECT_EQ(m_workspace.GetStandardPrjPath(), c.read) << c.given;
+    }
+}
+
+TEST_F(ScoringStandard, SixScoresThatDoNotAddUpTo100GiveANoteExceptInConfigXml)
+{
+    const std::string xml = "<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\" 总信息分值=\"40\"/>";
+    WriteConfig(xml);
+    m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
+    EXPECT_TRUE(m_window.m_messages.empty());
+    const std::wstring file = MakeFile(L"导入.xml", xml);
+    m_workspace.ReadScoringStandard(file);
+    EXPECT_EQ(m_window.MessageLog(), L"提示: 评分标准 " + file + L" 的六项分值之和是 110，不是 100。");
+    EXPECT_EQ(m_workspace.GetCategoryScore(0), 40.0f);
 }
 
 TEST_F(ScoringStandard, ExportThenImportLeavesTheStandardUnchanged)
 {
-    m_workspace.m_standardPrjPath = kStandard;
+    m_workspace.SetStandardPrjPath(kStandard);
     const float scores[TM_CATEGORY_COUNT] = {12.5f, 30.0f, 7.25f, 20.0f, 0.0f, 2.0f};
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
-        m_workspace.m_categoryScores[k] = scores[k];
+        m_workspace.SetCategoryScore(k, scores[k]);
     m_workspace.RebuildStandardProject();
-    m_workspace.m_standardProject->m_genInfoItem.FindValue(L"地下室层数")->m_selected = true;
-    m_workspace.m_standardProject->m_layerInfoItem.FindValue(L"结构层1的层高")->m_selected = true;
+    m_workspace.GetStandardProject()->m_genInfoItem.FindValue(L"地下室层数")->m_selected = true;
+    m_workspace.GetStandardProject()->m_layerInfoItem.FindValue(L"结构层1的层高")->m_selected = true;
     const std::wstring file = m_dir.WFile(L"导出.xml");
     ASSERT_TRUE(m_workspace.WriteScoringStandard(file));
     const std::string first = ReadBytes(Utf8(file));
@@ -220,8 +298,8 @@ TEST_F(ScoringStandard, ExportThenImportLeavesTheStandardUnchanged)
     ASSERT_TRUE(m_workspace.ReadScoringStandard(file));
     EXPECT_EQ(m_workspace.m_loads[kStandard], loads + 1);  // reloaded
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
-        EXPECT_EQ(m_workspace.m_categoryScores[k], scores[k]);
-        EXPECT_EQ(m_workspace.m_standardProject->GetItem(k).m_fullScore, scores[k]);
+        EXPECT_EQ(m_workspace.GetCategoryScore(k), scores[k]);
+        EXPECT_EQ(m_workspace.GetStandardProject()->GetItem(k).m_fullScore, scores[k]);
     }
     EXPECT_TRUE(Selected(0, L"地下室层数"));
     EXPECT_FALSE(Selected(0, L"结构形式"));
@@ -245,10 +323,10 @@ TEST_F(ScoringStandard, HostileFilesAreRefusedByTheirLimitBeforeTheXmlParserSees
         return text + "</标准工程信息>";
     };
     auto wide = [](int attributes) {
-        std::string text = "<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\" 总信息分值=\"7\"><总信息";
-        for (int i = 0; i < attributes - 1; ++i)
+        std::string text = "<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\" 总信息分值=\"7\"><其它";
+        for (int i = 0; i < attributes; ++i)
             text += " v" + std::to_string(i) + "=\"1\"";
-        return text + " 结构形式=\"yes\"/></标准工程信息>";
+        return text + "/><总信息 结构形式=\"yes\"/></标准工程信息>";
     };
     const std::wstring file = m_dir.WFile(L"config.xml");
     struct {
@@ -266,7 +344,7 @@ TEST_F(ScoringStandard, HostileFilesAreRefusedByTheirLimitBeforeTheXmlParserSees
         EXPECT_FALSE(m_workspace.ReadScoringStandard(file));
         ASSERT_FALSE(m_window.m_messages.empty());
         EXPECT_EQ(m_window.m_messages[0].text, TMTOOLS::String::stringFormat(c.message, file.c_str()));
-        EXPECT_EQ(m_workspace.m_categoryScores[0], 30.0f);
+        EXPECT_EQ(m_workspace.GetCategoryScore(0), 30.0f);
     }
     m_window.m_messages.clear();
     WriteConfig(nested(256));
@@ -274,6 +352,6 @@ TEST_F(ScoringStandard, HostileFilesAreRefusedByTheirLimitBeforeTheXmlParserSees
     WriteConfig(wide(10000));
     EXPECT_TRUE(m_workspace.ReadScoringStandard(file));
     EXPECT_TRUE(Selected(0, L"结构形式"));
-    EXPECT_EQ(m_workspace.m_categoryScores[0], 7.0f);
+    EXPECT_EQ(m_workspace.GetCategoryScore(0), 7.0f);
     EXPECT_TRUE(m_window.m_messages.empty());
 }

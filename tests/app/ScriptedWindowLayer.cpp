@@ -67,10 +67,11 @@ bool CScriptedWindowLayer::RunSettingsDialog(CWorkspace&)
     return false;
 }
 
-void CScriptedWindowLayer::ShowProgress(const wchar_t*, int, int)
+bool CScriptedWindowLayer::ShowProgress(const wchar_t* what, int done, int total, const wchar_t*)
 {
     // Parallel loading reports from several threads.
     __atomic_fetch_add(&m_progressCalls, 1, __ATOMIC_RELAXED);
+    return m_progressAnswer ? m_progressAnswer(what, done, total) : true;
 }
 
 std::wstring CScriptedWindowLayer::MessageLog() const

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ public:
     int m_settingsDialogs;
     int m_unansweredQuestions;
     int m_progressCalls;
+    // Answers each progress call (several loading threads may call it at
+    // once); none: go on.
+    std::function<bool(const wchar_t* what, int done, int total)> m_progressAnswer;
     CMemoryGrid m_projectGrid;
     CMemoryGrid m_scoreGrid;
 
@@ -63,7 +67,7 @@ public:
     bool RunSettingsDialog(CWorkspace&) override;
     void BeginWaitCursor() override { m_cursorLog += L"["; }
     void EndWaitCursor() override { m_cursorLog += L"]"; }
-    void ShowProgress(const wchar_t*, int, int) override;
+    bool ShowProgress(const wchar_t* what, int done, int total, const wchar_t* item = nullptr) override;
 
 protected:
     Answer DoMessageBox(const wchar_t* text, const wchar_t* caption, Buttons buttons) override;

@@ -26,7 +26,7 @@ protected:
             AddIntValue(project, TM_CATEGORY_GEN_INFO, L"振型组合数", 12);
             AddIntValue(project, TM_CATEGORY_GOUJIAN, L"构件模型和荷载_kN", 9000);
         };
-        m_workspace.m_standardPrjPath = kStandard;
+        m_workspace.SetStandardPrjPath(kStandard);
         m_workspace.RebuildStandardProject();
     }
 
@@ -56,12 +56,12 @@ TEST_F(Views, TheGridsAreLaidOutWithTheirHeadersWidthsAndFixedCells)
 
 TEST_F(Views, FillingTheListLoadsEveryStudentAndShowsItsStatus)
 {
-    m_workspace.m_studentPaths = {kZhang, kLi};
+    m_workspace.SetStudentPaths({kZhang, kLi});
     m_workspace.RebuildStudentProjects();
     EXPECT_EQ(List().GetRowCount(), 3);
     EXPECT_EQ(Row(List(), 1), L"1|" + kZhang + L"|读入成功|");
     EXPECT_EQ(Row(List(), 2), L"2|" + kLi + L"|读总信息失败|");
-    EXPECT_EQ(m_workspace.m_studentLoaded, (std::vector<char>{1, 0}));
+    EXPECT_EQ(m_workspace.GetStudentLoaded(), (std::vector<char>{1, 0}));
     EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 工程 " + kLi + L" 不存在.");
     EXPECT_EQ(List().GetItemFormat(1, 0) & 3u, (unsigned)TM_GRID_RIGHT);
     EXPECT_EQ(List().GetItemFormat(1, 1), TM_GRID_LEFT | TM_GRID_BODY);
@@ -72,11 +72,11 @@ TEST_F(Views, FillingTheListLoadsEveryStudentAndShowsItsStatus)
 TEST_F(Views, ARebuiltListDropsTotalsThatBelongedToOtherProjects)
 {
     m_workspace.m_tables[kLi] = m_workspace.m_tables[kZhang];
-    m_workspace.m_studentPaths = {kZhang, kLi};
+    m_workspace.SetStudentPaths({kZhang, kLi});
     m_workspace.RebuildStudentProjects();
     ASSERT_TRUE(m_workspace.ComputeAndFillTotals());
     EXPECT_NE(List().GetItemText(1, 3), L"");
-    m_workspace.m_studentPaths = {kLi};
+    m_workspace.SetStudentPaths({kLi});
     m_workspace.RebuildStudentProjects();
     EXPECT_EQ(List().GetRowCount(), 2);
     EXPECT_EQ(Row(List(), 1), L"1|" + kLi + L"|读入成功|");
@@ -84,11 +84,11 @@ TEST_F(Views, ARebuiltListDropsTotalsThatBelongedToOtherProjects)
 
 TEST_F(Views, ClickingAStudentShowsEverySelectedStandardValueWithTheStudentsAnswer)
 {
-    m_workspace.m_studentPaths = {kZhang};
+    m_workspace.SetStudentPaths({kZhang});
     m_workspace.RebuildStudentProjects();
     ASSERT_TRUE(m_workspace.ComputeAndFillTotals());
     m_workspace.OnProjectListClicked(1);
-    EXPECT_EQ(m_workspace.m_selectedIndex, 0);
+    EXPECT_EQ(m_workspace.GetSelectedIndex(), 0);
     ASSERT_EQ(View().GetRowCount(), 4);
     // 30 shared by two selected values; 20 by one.
     EXPECT_EQ(Row(View(), 1), L"1|结构形式|2|2|15.00|15.00");
@@ -101,7 +101,7 @@ TEST_F(Views, ClickingAStudentShowsEverySelectedStandardValueWithTheStudentsAnsw
 
 TEST_F(Views, AStudentThatFailedToLoadShowsEmptyAnswersAndScores)
 {
-    m_workspace.m_studentPaths = {kLi};
+    m_workspace.SetStudentPaths({kLi});
     m_workspace.RebuildStudentProjects();
     m_window.ClearLog();
     m_workspace.OnProjectListClicked(1);
@@ -112,18 +112,18 @@ TEST_F(Views, AStudentThatFailedToLoadShowsEmptyAnswersAndScores)
 
 TEST_F(Views, ClickingTheHeaderOrBelowTheListChangesNothing)
 {
-    m_workspace.m_studentPaths = {kZhang};
+    m_workspace.SetStudentPaths({kZhang});
     m_workspace.RebuildStudentProjects();
     m_workspace.OnProjectListClicked(0);
     m_workspace.OnProjectListClicked(2);
     m_workspace.OnProjectListClicked(-5);
-    EXPECT_EQ(m_workspace.m_selectedIndex, -1);
+    EXPECT_EQ(m_workspace.GetSelectedIndex(), -1);
     EXPECT_EQ(View().GetRowCount(), 1);
 }
 
 TEST_F(Views, WithNoStudentSelectedComputingRefreshesNothing)
 {
-    m_workspace.m_studentPaths = {kZhang};
+    m_workspace.SetStudentPaths({kZhang});
     m_workspace.RebuildStudentProjects();
     const int redraws = View().m_redrawCount;
     m_workspace.ComputeAndShow();
@@ -138,7 +138,7 @@ TEST_F(Views, AStandardWithoutSelectedValuesWarnsAtEverySelection)
         AddIntValue(project, TM_CATEGORY_GEN_INFO, L"结构形式", 2, false);
     };
     m_workspace.RebuildStandardProject();
-    m_workspace.m_studentPaths = {kZhang};
+    m_workspace.SetStudentPaths({kZhang});
     m_workspace.RebuildStudentProjects();
     m_workspace.OnProjectListClicked(1);
     m_workspace.OnProjectListClicked(1);
@@ -150,15 +150,15 @@ TEST_F(Views, AStandardWithoutSelectedValuesWarnsAtEverySelection)
 TEST_F(Views, ASelectionSurvivesRecomputingAndKeepsItsNumberThroughARebuild)
 {
     m_workspace.m_tables[kLi] = m_workspace.m_tables[kZhang];
-    m_workspace.m_studentPaths = {kZhang, kLi};
+    m_workspace.SetStudentPaths({kZhang, kLi});
     m_workspace.RebuildStudentProjects();
     m_workspace.OnProjectListClicked(2);
     m_workspace.ComputeAndShow();
-    EXPECT_EQ(m_workspace.m_selectedIndex, 1);
+    EXPECT_EQ(m_workspace.GetSelectedIndex(), 1);
     EXPECT_EQ(View().GetItemText(1, 5), L"15.00");
-    m_workspace.m_studentPaths = {kZhang};
+    m_workspace.SetStudentPaths({kZhang});
     m_workspace.RebuildStudentProjects();
-    EXPECT_EQ(m_workspace.m_selectedIndex, 1);
+    EXPECT_EQ(m_workspace.GetSelectedIndex(), 1);
     m_workspace.RefreshScoreView();  // names no student now: nothing happens
     EXPECT_EQ(View().GetItemText(1, 5), L"15.00");
 }
@@ -175,19 +175,45 @@ TEST_F(Views, ParallelLoadingGivesTheResultsOfLoadingInOrder)
         paths.push_back(path);
     }
     paths.push_back(kLi);  // fails to load
-    m_workspace.m_studentPaths = paths;
-    m_workspace.m_loadJobs = 1;
+    m_workspace.SetStudentPaths(paths);
+    m_workspace.SetLoadJobs(1);
     m_workspace.RebuildStudentProjects();
     ASSERT_TRUE(m_workspace.ComputeAndFillTotals());
     std::vector<std::wstring> serial;
     for (int r = 0; r < List().GetRowCount(); ++r)
         serial.push_back(Row(List(), r));
 
-    m_workspace.m_loadJobs = 4;
+    m_workspace.SetLoadJobs(4);
     m_workspace.RebuildStudentProjects();
     ASSERT_TRUE(m_workspace.ComputeAndFillTotals());
     for (int r = 0; r < List().GetRowCount(); ++r)
         EXPECT_EQ(Row(List(), r), serial[r]);
     EXPECT_EQ(List().GetItemText(1, 3), L"15.00");
     EXPECT_EQ(List().GetItemText(3, 3), L"30.00");
+}
+
+TEST_F(Views, AStoppedLoadLeavesTheRestUnreadAndComputingReadsThemFirst)
+{
+    const std::wstring wang = L"/exam/王五/frame.prj";
+    m_workspace.m_tables[wang] = m_workspace.m_tables[kZhang];
+    m_workspace.SetStudentPaths({kZhang, wang, kLi});
+    // The user stops once the first student has been read.
+    m_window.m_progressAnswer = [](const wchar_t*, int done, int) { return done < 1; };
+    m_workspace.RebuildStudentProjects();
+    EXPECT_EQ(Row(List(), 1), L"1|" + kZhang + L"|读入成功|");
+    EXPECT_EQ(Row(List(), 2), L"2|" + wang + L"|未读入|");
+    EXPECT_EQ(Row(List(), 3), L"3|" + kLi + L"|未读入|");
+    EXPECT_EQ(m_workspace.m_loads[wang], 0);
+
+    // Stopped again: nothing is computed, no total is shown.
+    EXPECT_FALSE(m_workspace.ComputeAndFillTotals());
+    EXPECT_EQ(List().GetItemText(2, 3), L"");
+
+    m_window.m_progressAnswer = nullptr;
+    m_window.ClearLog();
+    ASSERT_TRUE(m_workspace.ComputeAndFillTotals());
+    EXPECT_EQ(Row(List(), 2), L"2|" + wang + L"|读入成功|" + List().GetItemText(1, 3));
+    EXPECT_EQ(Row(List(), 3), L"3|" + kLi + L"|读总信息失败|0.00");
+    EXPECT_EQ(m_workspace.m_loads[kZhang], 1);
+    EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 工程 " + kLi + L" 不存在.");
 }

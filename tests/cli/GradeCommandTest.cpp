@@ -5,48 +5,17 @@
 
 #include <fstream>
 
+#include "tests/cli/CliRun.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
 
-const std::string kProgram = TM_CLI_PROGRAM;
+using tmtest::CCliRun;
+using tmtest::Quoted;
+using tmtest::RunCli;
+using tmtest::RunPython;
+
 const std::string kSamples = TM_SAMPLES_DIR;
-const std::string kPython = TM_DEBIAN_PYTHON;
-
-struct CRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& text)
-{
-    std::string quoted = "'";
-    for (char ch : text)
-        quoted += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
-    return quoted + "'";
-}
-
-CRun Cli(const std::string& arguments)
-{
-    tmtest::CTempDir scratch;
-    CRun run;
-    run.out = tmtest::RunOutput(kProgram + " " + arguments + " 2>" + Quoted(scratch.File("err")), &run.status);
-    run.err = tmtest::ReadBytes(scratch.File("err"));
-    return run;
-}
-
-// Runs a Python program with sys.argv[1:] = args; returns what it printed
-// (a traceback shows up in the output).
-std::string Python(const std::string& program, const std::vector<std::string>& args)
-{
-    tmtest::CTempDir scratch;
-    tmtest::WriteBytes(scratch.File("check.py"), "import json, sys, xlrd\n" + program + "\n");
-    std::string command = kPython + " " + Quoted(scratch.File("check.py"));
-    for (const std::string& arg : args)
-        command += " " + Quoted(arg);
-    return tmtest::RunOutput(command + " 2>&1");
-}
 
 // Every row of Sheet1 as "a|b|...".
 const char kSheetRows[] = "s = xlrd.open_workbook(sys.argv[1]).sheet_by_name('Sheet1')\n"
@@ -65,7 +34,7 @@ public:
             tmtest::WriteBytes(m_dir.File(std::string(name) + ".zip"),
                                tmtest::ReadBytes(kSamples + "/archives/" + name + ".zip"));
         m_standard = m_dir.File("标准.xml");
-        CRun run = Cli("standard " + Quoted(kSamples + "/standard/frame.prj") + " -o " + Quoted(m_standard));
+        CCliRun run = RunCli("standard " + Quoted(kSamples + "/standard/frame.prj") + " -o " + Quoted(m_standard));
         EXPECT_EQ(run.status, 0) << run.err;
     }
 
@@ -87,7 +56,7 @@ TEST(StandardCommand, WritesTheSampleStandardWithItsScoresAndSelections)
 {
     tmtest::CTempDir dir;
     const std::string file = dir.File("std.xml");
-    CRun run = Cli("standard " + Quoted(kSamples + "/standard/frame.prj") + " -o " + Quoted(file) +
+    CCliRun run = RunCli("standard " + Quoted(kSamples + "/standard/frame.prj") + " -o " + Quoted(file) +
                    " --scores 10,20,30,40,0.5,0");
     ASSERT_EQ(run.status, 0) << run.err;
     // The names "..._％" are XML names only since XML 1.0's fifth edition,
@@ -100,7 +69,7 @@ TEST(StandardCommand, WritesTheSampleStandardWithItsScoresAndSelections)
         "for tag, attrs in re.findall(r'\\n\\s+<(\\S+)((?: [^ =]+=\"[^\"]*\")*) />', t):\n"
         "    values = re.findall(r'=\"([^\"]*)\"', attrs)\n"
         "    print(tag, len(values) > 0, sorted(set(values)))\n";
-    EXPECT_EQ(Python(program, {file}),
+    EXPECT_EQ(RunPython(program, {file}),
               "标准工程信息 ['10', '20', '30', '40', '0.5', '0']\n"
               "总信息 True ['1']\n"
               "各层信息 True ['1']\n"
@@ -110,7 +79,7 @@ TEST(StandardCommand, WritesTheSampleStandardWithItsScoresAndSelections)
               "钢筋算量接口 True ['1']\n");
     EXPECT_NE(tmtest::ReadBytes(file).find("标准工程路径=\"" + kSamples + "/standard/frame.prj\""), std::string::npos);
 
-    run = Cli("standard " + Quoted(kSamples + "/standard/frame.prj") + " --select none -o " + Quoted(file));
+    run = RunCli("standard " + Quoted(kSamples + "/standard/frame.prj") + " --select none -o " + Quoted(file));
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string text = tmtest::ReadBytes(file);
     EXPECT_EQ(text.find("=\"1\""), std::string::npos);
@@ -126,11 +95,11 @@ TEST(StandardCommand, RefusesBadCommandLinesAndAStandardThatDoesNotLoad)
          {std::string(""), prj, prj + out + " " + prj, Quoted(kSamples + "/standard/frame.pfd") + out,
           prj + out + " --scores 1,2,3,4,5", prj + out + " --scores 1,2,3,4,5,x", prj + out + " --scores 1,2,3,4,5,-1",
           prj + out + " --select some", prj + out + " --bogus", prj + " -o"}) {
-        CRun run = Cli("standard " + args);
+        CCliRun run = RunCli("standard " + args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_NE(run.err.find("usage: tmscore-cli standard"), std::string::npos) << args;
     }
-    CRun run = Cli("standard " + Quoted(kSamples + "/students/钱七/frame.prj") + out);
+    CCliRun run = RunCli("standard " + Quoted(kSamples + "/students/钱七/frame.prj") + out);
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("标准工程读取失败，请重新设置一个有效的标准工程!"), std::string::npos);
     EXPECT_FALSE(std::ifstream(dir.File("x.xml")).good());
@@ -140,7 +109,7 @@ TEST(GradeCommand, GradesTheSampleClassFromItsArchivesWithReportAndSummary)
 {
     CClass sample;
     const std::string summary = sample.m_dir.File("汇总");
-    CRun run = Cli("grade --standard " + Quoted(sample.m_standard) + " --report --summary " + Quoted(summary) +
+    CCliRun run = RunCli("grade --standard " + Quoted(sample.m_standard) + " --report --summary " + Quoted(summary) +
                    " --json" + sample.Archives());
     ASSERT_EQ(run.status, 0) << run.err;
 
@@ -155,7 +124,7 @@ TEST(GradeCommand, GradesTheSampleClassFromItsArchivesWithReportAndSummary)
     // 赵六 has the model only: the general and storey values (30 + 30) and
     // one result, the empty weak-storey list (20 / 25); 钱七's model does
     // not load. 施工图 and 钢筋算量接口 are worth 0 in the default scores.
-    EXPECT_EQ(Python(totals, {sample.m_dir.File("out.json")}),
+    EXPECT_EQ(RunPython(totals, {sample.m_dir.File("out.json")}),
               "True [0, 0]\n"
               "张三 True 读入成功 100.00 True True\n"
               "李四 True 读入成功 100.00 True True\n"
@@ -164,7 +133,7 @@ TEST(GradeCommand, GradesTheSampleClassFromItsArchivesWithReportAndSummary)
               "钱七 False 读总信息失败 0.00 True True\n");
 
     // The summary: no "." in the chosen name, so ".xls" was added.
-    EXPECT_EQ(Python(kSheetRows, {summary + ".xls"}),
+    EXPECT_EQ(RunPython(kSheetRows, {summary + ".xls"}),
               "工程|总分\n张三|100.00\n李四|100.00\n王五|54.40\n赵六|60.80\n钱七|0.00\n");
     EXPECT_NE(run.err.find("提示: 导出 " + summary + ".xls 成功"), std::string::npos);
     EXPECT_NE(run.err.find("提示: 导出完成，导出数据在各个工程所在文件夹"), std::string::npos);
@@ -177,7 +146,7 @@ TEST(GradeCommand, GradesTheSampleClassFromItsArchivesWithReportAndSummary)
     const char* const expected[] = {"100.00", "100.00", "54.40", "60.80", "0.00"};
     std::string header;
     for (int i = 0; i < 5; ++i) {
-        std::string out = Python(workbook, {sample.m_dir.File(std::string(kStudents[i]) + ".xls")});
+        std::string out = RunPython(workbook, {sample.m_dir.File(std::string(kStudents[i]) + ".xls")});
         header = out.substr(0, out.find('\n'));
         EXPECT_EQ(header, "['评分内容', '标准答案', '学生答案', '标准分值', '实际得分']") << kStudents[i];
         std::string rows = out.substr(out.find('\n') + 1);
@@ -186,7 +155,7 @@ TEST(GradeCommand, GradesTheSampleClassFromItsArchivesWithReportAndSummary)
         EXPECT_EQ(rows.substr(rows.find(' ') + 1, std::string(expected[i]).size()), expected[i]) << out;
     }
     // 钱七 loaded nothing: every student answer is empty.
-    std::string failed = Python(workbook, {sample.m_dir.File("钱七.xls")});
+    std::string failed = RunPython(workbook, {sample.m_dir.File("钱七.xls")});
     std::string rows = failed.substr(failed.find('\n') + 1);
     std::string count = rows.substr(0, rows.find(' '));
     EXPECT_EQ(rows, count + " 0.00 " + count + "\n");
@@ -195,7 +164,7 @@ TEST(GradeCommand, GradesTheSampleClassFromItsArchivesWithReportAndSummary)
 TEST(GradeCommand, PrintsOneLinePerStudentAndLoadsInParallelWithTheSameResults)
 {
     CClass sample;
-    CRun first = Cli("grade --standard " + Quoted(sample.m_standard) + sample.Archives());
+    CCliRun first = RunCli("grade --standard " + Quoted(sample.m_standard) + sample.Archives());
     ASSERT_EQ(first.status, 0) << first.err;
     EXPECT_NE(first.out.find("1  张三  读入成功        100.00\n"), std::string::npos) << first.out;
     EXPECT_NE(first.out.find("5  钱七  读总信息失败      0.00\n"), std::string::npos) << first.out;
@@ -203,15 +172,15 @@ TEST(GradeCommand, PrintsOneLinePerStudentAndLoadsInParallelWithTheSameResults)
     // answered No and the existing folders still give their projects.
     EXPECT_EQ(first.err.find("要覆盖吗"), std::string::npos);
 
-    CRun serial = Cli("grade --json --jobs 1 --standard " + Quoted(sample.m_standard) + sample.Archives());
-    CRun parallel = Cli("grade --json --jobs=4 --standard " + Quoted(sample.m_standard) + sample.Archives());
+    CCliRun serial = RunCli("grade --json --jobs 1 --standard " + Quoted(sample.m_standard) + sample.Archives());
+    CCliRun parallel = RunCli("grade --json --jobs=4 --standard " + Quoted(sample.m_standard) + sample.Archives());
     ASSERT_EQ(serial.status, 0) << serial.err;
     ASSERT_EQ(parallel.status, 0) << parallel.err;
     EXPECT_EQ(parallel.out, serial.out);
     EXPECT_NE(serial.err.find("提示: 工程 " + sample.m_dir.Path() + "/张三 已存在，要覆盖吗？ [否]"), std::string::npos)
         << serial.err;
 
-    CRun overwrite = Cli("grade --overwrite --json --standard " + Quoted(sample.m_standard) + sample.Archives());
+    CCliRun overwrite = RunCli("grade --overwrite --json --standard " + Quoted(sample.m_standard) + sample.Archives());
     EXPECT_EQ(overwrite.out, serial.out);
     EXPECT_NE(overwrite.err.find("要覆盖吗？ [是]"), std::string::npos);
 }
@@ -221,7 +190,7 @@ TEST(GradeCommand, TakesProjectFilesAsTheyAreAndSaysWhenAnArchiveGivesNone)
     CClass sample;
     tmtest::Run("cd " + Quoted(sample.m_dir.Path()) + " && mkdir -p sub/deep && cp " +
                 Quoted(kSamples + "/students/李四/frame.prj") + " sub/deep/ && zip -qr nested.zip sub");
-    CRun run = Cli("grade --standard " + Quoted(sample.m_standard) + " " + Quoted(kSamples + "/students/张三/frame.prj") +
+    CCliRun run = RunCli("grade --standard " + Quoted(sample.m_standard) + " " + Quoted(kSamples + "/students/张三/frame.prj") +
                    " " + Quoted(sample.m_dir.File("nested.zip")));
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("1  张三  读入成功  "), std::string::npos) << run.out;
@@ -238,24 +207,93 @@ TEST(GradeCommand, RefusesBadCommandLinesAndUnreadableStandards)
                                     standard + zip + " --jobs x", standard + zip + " --bogus",
                                     standard + " " + Quoted(sample.m_standard), standard + zip + " --report=yes",
                                     standard + standard + zip}) {
-        CRun run = Cli("grade" + args);
+        CCliRun run = RunCli("grade" + args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_NE(run.err.find("usage: tmscore-cli grade"), std::string::npos) << args;
     }
 
-    CRun missing = Cli("grade --standard " + Quoted(sample.m_dir.File("none.xml")) + zip);
+    CCliRun missing = RunCli("grade --standard " + Quoted(sample.m_dir.File("none.xml")) + zip);
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("cannot read the scoring standard"), std::string::npos);
-    CRun folder = Cli("grade --standard " + Quoted(sample.m_dir.Path()) + zip);
+    CCliRun folder = RunCli("grade --standard " + Quoted(sample.m_dir.Path()) + zip);
     EXPECT_EQ(folder.status, 1);
     tmtest::WriteBytes(sample.m_dir.File("bad.xml"), "no xml here");
-    CRun bad = Cli("grade --standard " + Quoted(sample.m_dir.File("bad.xml")) + zip);
+    CCliRun bad = RunCli("grade --standard " + Quoted(sample.m_dir.File("bad.xml")) + zip);
     EXPECT_EQ(bad.status, 1);
     EXPECT_NE(bad.err.find("is not a scoring-standard file"), std::string::npos);
     EXPECT_EQ(bad.out, "");
 
     // Grading ran, but the summary could not be written.
-    CRun summary = Cli("grade" + standard + " --summary " + Quoted(sample.m_dir.File("no/such/x.xls")) + zip);
+    CCliRun summary = RunCli("grade" + standard + " --summary " + Quoted(sample.m_dir.File("no/such/x.xls")) + zip);
     EXPECT_EQ(summary.status, 1);
     EXPECT_NE(summary.err.find("cannot write the summary"), std::string::npos);
+
+    // Grading ran, but a student's workbook could not be written.
+    tmtest::Run("mkdir " + Quoted(sample.m_dir.File("张三.xls")));
+    CCliRun report = RunCli("grade" + standard + " --report" + zip);
+    EXPECT_EQ(report.status, 1);
+    EXPECT_NE(report.err.find("其中 1 个工程的评分报告未能写入：\\n" + sample.m_dir.Path() + "/张三/frame.prj"),
+              std::string::npos)
+        << report.err;
+}
+
+TEST(GradeCommand, RefusesAStandardThatCannotGradeBeforeUnpackingOrWritingAnything)
+{
+    CClass sample;
+    const std::string written = tmtest::ReadBytes(sample.m_standard);
+    const struct {
+        std::string from, to, said;
+    } cases[] = {
+        {kSamples + "/standard/frame.prj", kSamples + "/students/钱七/frame.prj",
+         ": 标准工程 " + kSamples + "/students/钱七/frame.prj 读取失败（读总信息失败），不能评分!"},
+        {"=\"1\"", "=\"0\"", ": 标准工程 " + kSamples + "/standard/frame.prj 没有选中任何有分值的评分项，不能评分!"},
+        // Each score a float, their sum not: no total could be shown.
+        {"总信息分值=\"30\" 各层信息分值=\"30\"", "总信息分值=\"3e38\" 各层信息分值=\"3e38\"", ": 各层信息分值应>=0!"},
+    };
+    for (const auto& c : cases) {
+        std::string text = written;
+        for (size_t at = text.find(c.from); at != std::string::npos; at = text.find(c.from, at + c.to.size()))
+            text.replace(at, c.from.size(), c.to);
+        const std::string bad = sample.m_dir.File("bad.xml");
+        tmtest::WriteBytes(bad, text);
+        CCliRun run = RunCli("grade --json --report --standard " + Quoted(bad) + " --summary " +
+                             Quoted(sample.m_dir.File("s.xls")) + " --details " + Quoted(sample.m_dir.File("d.xlsx")) +
+                             sample.Archives());
+        EXPECT_EQ(run.status, 1) << c.to;
+        EXPECT_NE(run.err.find("tmscore-cli grade: " + bad + c.said), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(tmtest::RunOutput("ls " + Quoted(sample.m_dir.Path()) + " | LC_ALL=C sort"),
+                  "bad.xml\n张三.zip\n李四.zip\n标准.xml\n王五.zip\n赵六.zip\n钱七.zip\n");
+    }
+}
+
+TEST(GradeCommand, WritesTheClassWorkbookAndCollectsEveryWorkbookInTheOutputFolder)
+{
+    TM_REQUIRE_SOFFICE();
+    CClass sample;
+    // A second 张三, from elsewhere: its workbook must not replace the first.
+    tmtest::Run("mkdir -p " + Quoted(sample.m_dir.File("其他")) + " && cp -r " + Quoted(kSamples + "/students/张三") +
+                " " + Quoted(sample.m_dir.File("其他/")));
+    CCliRun run = RunCli("grade --report --output-dir out --summary 汇总 --details 明细.xlsx --standard " +
+                             Quoted(sample.m_standard) + sample.Archives() + " 其他/张三/frame.prj",
+                         sample.m_dir.Path());
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(tmtest::RunOutput("cd " + Quoted(sample.m_dir.File("out")) + " && ls | LC_ALL=C sort"),
+              "张三 (2).xls\n张三.xls\n明细.xlsx\n李四.xls\n汇总.xls\n王五.xls\n赵六.xls\n钱七.xls\n");
+    EXPECT_EQ(tmtest::RunOutput("cd " + Quoted(sample.m_dir.Path()) + " && ls *.xls 2>/dev/null"), "");
+
+    const std::string sheets = tmtest::SheetsAsCsv(sample.m_dir.File("out/明细.xlsx"));
+    EXPECT_EQ(sheets.substr(0, sheets.find("统计\n")),
+              "评分明细\n"
+              "工程,状态,总信息,各层信息,结构模型与荷载,计算结果,施工图,钢筋算量接口,总分\n"
+              "张三,读入成功,30.00,30.00,20.00,20.00,0.00,0.00,100.00\n"
+              "李四,读入成功,30.00,30.00,20.00,20.00,0.00,0.00,100.00\n"
+              "王五,读入成功,29.55,23.25,0.00,1.60,0.00,0.00,54.40\n"
+              "赵六,读入成功,30.00,30.00,0.00,0.80,0.00,0.00,60.80\n"
+              "钱七,读总信息失败,0.00,0.00,0.00,0.00,0.00,0.00,0.00\n"
+              "张三,读入成功,30.00,30.00,20.00,20.00,0.00,0.00,100.00\n");
+    // Six students: mean 69.20, median (60.80 + 100.00) / 2.
+    for (const char* line : {"总分,69.20,80.40,0.00,100.00", "统计人数,6,", "0-10,1,", "50-60,1,", "60-70,1,",
+                             "80-90,0,", "90-100,3,"})
+        EXPECT_NE(sheets.find(line), std::string::npos) << line << "\n" << sheets;
 }

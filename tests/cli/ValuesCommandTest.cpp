@@ -3,39 +3,16 @@
 // the exit status.
 #include <gtest/gtest.h>
 
+#include "tests/cli/CliRun.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
 
-const std::string kProgram = TM_CLI_PROGRAM;
+using tmtest::CCliRun;
+using tmtest::Quoted;
+using tmtest::RunCli;
+
 const std::string kSamples = TM_SAMPLES_DIR;
-const std::string kPython = TM_DEBIAN_PYTHON;
-
-struct CRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& text)
-{
-    std::string quoted = "'";
-    for (char ch : text)
-        quoted += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
-    return quoted + "'";
-}
-
-CRun RunCli(const std::string& arguments, const std::string& folder = "")
-{
-    tmtest::CTempDir scratch;
-    std::string command = kProgram + " " + arguments + " 2>" + Quoted(scratch.File("err"));
-    if (!folder.empty())
-        command = "cd " + Quoted(folder) + " && " + command;
-    CRun run;
-    run.out = tmtest::RunOutput(command, &run.status);
-    run.err = tmtest::ReadBytes(scratch.File("err"));
-    return run;
-}
 
 // Runs a short Python program on the JSON text (as variable d) and returns
 // what it printed; a JSON syntax error shows as a Python traceback.
@@ -43,12 +20,8 @@ std::string Python(const std::string& json, const std::string& program)
 {
     tmtest::CTempDir scratch;
     tmtest::WriteBytes(scratch.File("values.json"), json);
-    tmtest::WriteBytes(scratch.File("check.py"),
-                       "import json, sys\n"
-                       "d = json.load(open(sys.argv[1], encoding='utf-8'))\n" +
-                           program + "\n");
-    return tmtest::RunOutput(kPython + " " + Quoted(scratch.File("check.py")) + " " +
-                             Quoted(scratch.File("values.json")) + " 2>&1");
+    return tmtest::RunPython("d = json.load(open(sys.argv[1], encoding='utf-8'))\n" + program,
+                             {scratch.File("values.json")});
 }
 
 // One line per category: name, full score, value count.
@@ -74,7 +47,7 @@ TEST(ValuesCommand, RunsOnEverySampleProject)
     for (const auto& sample : samples) {
         SCOPED_TRACE(sample.folder);
         const std::string prj = kSamples + "/" + sample.folder + "/frame.prj";
-        CRun run = RunCli("values " + Quoted(prj));
+        CCliRun run = RunCli("values " + Quoted(prj));
         EXPECT_EQ(run.status, sample.status);
         EXPECT_EQ(Python(run.out, kSummary), prj + " " + sample.summary);
         if (sample.status == 0) {
@@ -85,7 +58,7 @@ TEST(ValuesCommand, RunsOnEverySampleProject)
 
 TEST(ValuesCommand, EveryValueCarriesItsClassTypeGroupSelectionAndText)
 {
-    CRun run = RunCli("values " + Quoted(kSamples + "/standard/frame.prj"));
+    CCliRun run = RunCli("values " + Quoted(kSamples + "/standard/frame.prj"));
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(Python(run.out,
                      "for c in d['categories']:\n"
@@ -114,7 +87,7 @@ TEST(ValuesCommand, AMissingProjectPrintsTheLoadMessageOnStderrAndFails)
 {
     tmtest::CTempDir dir;
     const std::string prj = dir.File("没有/frame.prj");
-    CRun run = RunCli("values " + Quoted(prj));
+    CCliRun run = RunCli("values " + Quoted(prj));
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Tesmo评分系统: 工程 " + prj + " 不存在.\n");
     EXPECT_EQ(Python(run.out, kSummary),
@@ -124,14 +97,14 @@ TEST(ValuesCommand, AMissingProjectPrintsTheLoadMessageOnStderrAndFails)
 TEST(ValuesCommand, LineBreaksInsideAMessageAreWrittenAsBackslashN)
 {
     const std::string prj = kSamples + "/students/钱七/frame.prj";
-    CRun run = RunCli("values " + Quoted(prj));
+    CCliRun run = RunCli("values " + Quoted(prj));
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "警告: 在文件 " + prj + " 中\\n第 2 行 第 1 字符处有不可识别的整型数\n");
 }
 
 TEST(ValuesCommand, ARelativePathIsTakenFromTheCurrentFolder)
 {
-    CRun run = RunCli("values frame.prj", kSamples + "/standard");
+    CCliRun run = RunCli("values frame.prj", kSamples + "/standard");
     EXPECT_EQ(run.status, 0);
     // The folder as the shell gives it to the program.
     std::string here = tmtest::RunOutput("cd " + Quoted(kSamples + "/standard") + " && pwd -P");
@@ -143,7 +116,7 @@ TEST(ValuesCommand, ABadCommandLineIsAUsageError)
 {
     for (const char* arguments : {"", "values", "values a.prj b.prj", "values frame.txt", "valuez x.prj", "--help"}) {
         SCOPED_TRACE(arguments);
-        CRun run = RunCli(arguments);
+        CCliRun run = RunCli(arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find("usage: tmscore-cli"), std::string::npos);
@@ -165,8 +138,8 @@ TEST(ValuesCommand, EachStudentArchiveUnpacksToTheStudentsProject)
         const std::string listing = tmtest::RunOutput("ls " + Quoted(folder));
         EXPECT_NE(listing.find("frame.prj\n"), std::string::npos) << listing;
 
-        CRun unpacked = RunCli("values " + Quoted(folder + "/frame.prj"));
-        CRun original = RunCli("values " + Quoted(kSamples + "/students/" + name + "/frame.prj"));
+        CCliRun unpacked = RunCli("values " + Quoted(folder + "/frame.prj"));
+        CCliRun original = RunCli("values " + Quoted(kSamples + "/students/" + name + "/frame.prj"));
         EXPECT_EQ(unpacked.status, original.status);
         const char* valuesOnly = "print(json.dumps([d['loaded'], d['status'], d['categories']], ensure_ascii=False))";
         EXPECT_EQ(Python(unpacked.out, valuesOnly), Python(original.out, valuesOnly));

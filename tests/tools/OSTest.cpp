@@ -61,6 +61,12 @@ TEST(OSPaths, FileNameAndShortPath)
     EXPECT_EQ(name, L"name.txt");
     GetFileName(L"/d.old/result", name);
     EXPECT_EQ(name, L"result");
+    GetFolderPath(L"/exam/张三/frame.prj", name);
+    EXPECT_EQ(name, L"/exam/张三");
+    GetFolderPath(L"/frame.prj", name);
+    EXPECT_EQ(name, L"");
+    GetFolderPath(L"frame.prj", name);
+    EXPECT_EQ(name, L"");
 }
 
 TEST(OSSearch, SortedMatchesAnyCaseAndRecursion)

@@ -1,12 +1,13 @@
 // The per-project score workbook, computed from projects built in code and
 // read back with xlrd.
-#include "scoring/ProjectWorkbook.h"
+#include "app/ProjectWorkbook.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 
 #include "scoring/ScoreComputation.h"
+#include "scoring/ScoreSheet.h"
 #include "scoring/ScoringProject.h"
 #include "tests/support/TestFiles.h"
 #include "tests/xls/XlsReadBack.h"
@@ -47,9 +48,18 @@ protected:
         m_standard.m_workDrawingItem.AddValue(Selected(new CTmStringData(L"施工图", TM_GROUP_RESULT, L"完成")));
     }
 
+    // Student index's entry of the score sheet, with its rows as they stand.
+    CScoreSheetEntry Entry(size_t index = 0)
+    {
+        CScoreSheet sheet;
+        sheet.ListStudents(m_students, std::vector<char>(m_students.size(), 1));
+        sheet.TakeRows(m_standard, *m_students[index], index);
+        return sheet.m_entries[index];
+    }
+
     std::vector<CReadSheet> WriteAndRead()
     {
-        EXPECT_TRUE(WriteProjectWorkbook(m_standard, *m_student));
+        EXPECT_TRUE(WriteProjectWorkbook(Entry()));
         std::vector<CReadSheet> sheets;
         EXPECT_EQ("", tmtest::ReadCellsBack(m_dir.File("张三.xls"), sheets));
         return sheets;
@@ -95,7 +105,7 @@ TEST_F(ProjectWorkbookTest, OneRowPerSelectedValueInCategoryOrderBesideTheFolder
         new CTmFloatData(L"第1周期", TM_GROUP_RESULT, 1.3f, true, TM_RESULT_FLOAT_TOLERANCE));
     ASSERT_TRUE(ComputeScores(&m_standard, m_students, nullptr));
 
-    EXPECT_EQ(m_dir.WFile(L"张三.xls"), ProjectWorkbookPath(*m_student));
+    EXPECT_EQ(m_dir.WFile(L"张三.xls"), ProjectWorkbookPath(Entry()));
     std::vector<CReadSheet> sheets = WriteAndRead();
     ASSERT_EQ(1u, sheets.size());
     const CReadSheet& sheet = sheets[0];
@@ -173,7 +183,7 @@ TEST_F(ProjectWorkbookTest, WritingTheReportAgainReplacesTheFile)
     FillStandard();
     m_student->m_genInfoItem.AddValue(new CTmIntData(L"结构计算总层数", TM_GROUP_GENERAL, 4));
     ASSERT_TRUE(ComputeScores(&m_standard, m_students, nullptr));
-    ASSERT_TRUE(WriteProjectWorkbook(m_standard, *m_student));
+    ASSERT_TRUE(WriteProjectWorkbook(Entry()));
 
     static_cast<CTmIntData*>(m_student->m_genInfoItem.FindValue(L"结构计算总层数"))->m_value = 5;
     ASSERT_TRUE(ComputeScores(&m_standard, m_students, nullptr));
@@ -190,7 +200,7 @@ TEST_F(ProjectWorkbookTest, FailedReportKeepsTheEarlierWorkbook)
         m_standard.m_calcResultItem.AddValue(
             Selected(new CTmFloatData(L"结果" + std::to_wstring(i), TM_GROUP_RESULT, i * 0.37f)));
     }
-    ASSERT_TRUE(WriteProjectWorkbook(m_standard, *m_student));
+    ASSERT_TRUE(WriteProjectWorkbook(Entry()));
     std::string good = tmtest::FileBytes(m_dir.File("张三.xls"));
     ASSERT_GT(good.size(), 20000u);
 
@@ -200,7 +210,7 @@ TEST_F(ProjectWorkbookTest, FailedReportKeepsTheEarlierWorkbook)
     limited.rlim_cur = 20000;
     void (*previous)(int) = signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &limited));
-    bool written = WriteProjectWorkbook(m_standard, *m_student);
+    bool written = WriteProjectWorkbook(Entry());
     setrlimit(RLIMIT_FSIZE, &saved);
     signal(SIGXFSZ, previous);
 
@@ -211,8 +221,8 @@ TEST_F(ProjectWorkbookTest, FailedReportKeepsTheEarlierWorkbook)
 TEST_F(ProjectWorkbookTest, ProjectWithoutAPathGetsNoWorkbook)
 {
     FillStandard();
-    CScoringProject unset;
-    EXPECT_FALSE(WriteProjectWorkbook(m_standard, unset));
+    m_students.push_back(std::make_unique<CScoringProject>());
+    EXPECT_FALSE(WriteProjectWorkbook(Entry(1)));
     EXPECT_EQ("张三\n", tmtest::RunOutput("ls -A '" + m_dir.Path() + "'"));
 }
 
@@ -222,7 +232,7 @@ TEST_F(ProjectWorkbookTest, LibreOfficeOpensAProjectWorkbook)
     FillStandard();
     m_student->m_genInfoItem.AddValue(new CTmIntData(L"结构计算总层数", TM_GROUP_GENERAL, 5));
     ASSERT_TRUE(ComputeScores(&m_standard, m_students, nullptr));
-    ASSERT_TRUE(WriteProjectWorkbook(m_standard, *m_student));
+    ASSERT_TRUE(WriteProjectWorkbook(Entry()));
     std::string command = "cd '" + m_dir.Path() + "' && HOME='" + m_dir.Path() +
                           "' soffice -env:UserInstallation=file://" + m_dir.Path() +
                           "/profile --headless --convert-to 'csv:Text - txt - csv (StarCalc):44,34,76' --outdir '" +

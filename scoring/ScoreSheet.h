@@ -1,0 +1,107 @@
+// The score sheet: the results of grading as every view shows them.
+//
+// Computing scores writes into the project records; the sheet takes from
+// them, once, what is shown: per student the load status, the six category
+// scores and the total, and one row per selected standard value. The
+// project list, the score view, the per-project and summary workbooks, the
+// class workbook, the command line's table and JSON, and the desktop
+// window's grids and status bar all render the sheet. None of them reads another view's text or goes
+// back to the records for a fact the sheet holds.
+//
+// The sheet is filled in steps, each at the moment the views change:
+//
+//   ListStudents  after the students were loaded: one entry per student,
+//                 in list order, with its path and load status; nothing
+//                 scored, no rows (the project list shows no total).
+//   TakeTotals    after "计算得分" computed: the standard's value scores and
+//                 every student's category scores and total (the "总分"
+//                 the project list, the summary and the command line show).
+//   TakeRows      one student's rows as the standard and the record stand
+//                 now: for the score view when it is refreshed (the
+//                 settings may have changed the selection since the last
+//                 computation) and for every student when the report
+//                 writes the workbooks right after its own computation.
+//
+// The report computes again without touching the totals: the project list
+// keeps showing the totals of the last "计算得分", and so does the sheet.
+//
+// It holds texts and numbers only, no pointer into the records, so it stays
+// valid after the records are rebuilt (until it is listed again).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "scoring/ScoringCategory.h"
+#include "scoring/ScoringProject.h"
+
+// One selected value of the standard project, with the student's answer.
+struct CScoreSheetRow {
+    int m_category;               // TM_CATEGORY_...
+    std::wstring m_name;          // the standard value's name
+    std::wstring m_standardText;  // the standard value as text
+    // The student's value of the same name as text; empty when the student
+    // has none (m_answered false).
+    std::wstring m_studentText;
+    // What the value is worth: its category's full score divided by the
+    // number of selected values in it.
+    float m_valueScore;
+    bool m_answered;
+    // What the student's value earned in the last computation (0 before
+    // any); 0 when not answered.
+    float m_earned;
+};
+
+// One student: a row of the project list and, with its rows, the score
+// view and the student's workbook.
+struct CScoreSheetEntry {
+    CScoreSheetEntry();
+
+    std::wstring m_prjPath;  // full path of the student's .prj file
+    // The record's folder (the .prj path before its last "/"); empty when
+    // the path was unusable. The student's workbook is this + ".xls".
+    std::wstring m_folder;
+    // The name of the project's folder (张三 for /exam/张三/frame.prj), as
+    // the summary workbook and the command line list the student.
+    std::wstring m_folderName;
+    bool m_loaded;           // the load succeeded
+    std::wstring m_status;   // "读入成功" or "读总信息失败"
+
+    // Set by TakeTotals: the total has been computed and the numbers below
+    // hold the last computation.
+    bool m_scored;
+    float m_categoryScores[TM_CATEGORY_COUNT];  // category order
+    float m_total;  // the six added in double, rounded once to float
+
+    // One per selected standard value, categories in order and, within a
+    // category, in the standard item's order. Empty until TakeRows.
+    std::vector<CScoreSheetRow> m_rows;
+
+    // The total as shown: "%.2f" once scored, empty before.
+    std::wstring TotalText() const;
+};
+
+class CScoreSheet {
+public:
+    CScoreSheet();
+
+    // One entry per student record, in order, with its path and status;
+    // loaded[i] tells whether record i loaded (missing entries: not).
+    // Clears the value scores.
+    void ListStudents(const CScoringProjectList& students, const std::vector<char>& loaded);
+    // After ComputeScores: the value scores of standard and, for each listed
+    // entry, the category scores and total of the record at its index.
+    void TakeTotals(const CScoringProject& standard, const CScoringProjectList& students);
+    // Rebuilds the rows of entry index from standard and its record;
+    // an index outside the list is ignored.
+    void TakeRows(const CScoringProject& standard, const CScoringProject& student, size_t index);
+
+    // The share of one value in each category at the last TakeTotals (all 0
+    // before): what the standard shows.
+    float m_valueScores[TM_CATEGORY_COUNT];
+    // The students, in list order.
+    std::vector<CScoreSheetEntry> m_entries;
+
+    // A score as every view shows it: "%.2f".
+    static std::wstring ScoreText(float score);
+};

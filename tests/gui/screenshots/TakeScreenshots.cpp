@@ -1,0 +1,96 @@
+// tmscore-screenshots FOLDER OUT PATH...
+//
+// Takes the README's pictures of the main window: opens it on the program
+// folder FOLDER (config.xml beside it), imports PATH... as if dropped,
+// computes, chooses the third student, and saves the window in a light and
+// a dark look as OUT/tmscore-light.png and OUT/tmscore-dark.png. Message
+// boxes are answered at once (Yes to questions) and printed on stderr.
+// Run it on a display of its own (scripts/screenshots.sh uses Xvfb).
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+#include <QTest>
+#include <cstdio>
+
+#include "app/Workspace.h"
+#include "gui/MainFrame.h"
+#include "gui/ProjGridCtrl.h"
+#include "gui/TmScoreApp.h"
+
+namespace {
+
+const int kChosenRow = 3;  // 王五: some values right, some wrong
+
+class CShotFrame : public CMainFrame {
+public:
+    explicit CShotFrame(const std::wstring& folder) : CMainFrame(folder) {}
+
+protected:
+    Answer PresentMessage(const QString& text, const QString& caption, Buttons buttons) override
+    {
+        fprintf(stderr, "%s: %s\n", caption.toUtf8().constData(), text.toUtf8().constData());
+        return buttons == TM_MB_YESNO ? TM_ID_YES : TM_ID_OK;
+    }
+};
+
+// Waits until the window has been idle for a moment (an import follows the
+// start-up as a second job).
+bool Settle(CMainFrame& frame)
+{
+    for (int quiet = 0, waited = 0; waited < 120000; waited += 50) {
+        QTest::qWait(50);
+        quiet = frame.IsBusy() ? 0 : quiet + 50;
+        if (quiet >= 500)
+            return true;
+    }
+    return false;
+}
+
+bool Save(CMainFrame& frame, const QString& path)
+{
+    QTest::qWait(300);
+    if (!frame.grab().save(path))
+        return false;
+    fprintf(stderr, "saved %s\n", path.toUtf8().constData());
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        fprintf(stderr, "usage: tmscore-screenshots FOLDER OUT [PATH...]\n");
+        return 2;
+    }
+    const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    QStringList paths;
+    for (int i = 3; i < argc; ++i)
+        paths.append(QString::fromLocal8Bit(argv[i]));
+
+    CTmScoreApp::SetIdentity();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder + QStringLiteral("/settings"));
+    CTmScoreApp::SetUpTexts();
+
+    CShotFrame frame(folder.toStdWString());
+    frame.setWindowState(Qt::WindowNoState);
+    frame.resize(1440, 860);
+    frame.show();
+    frame.Start(paths);
+    if (!Settle(frame))
+        return 1;
+    frame.RunCommand(TM_CMD_COMPUTE);
+    if (!Settle(frame))
+        return 1;
+    frame.ProjectList().setFocus();
+    frame.ProjectList().selectRow(kChosenRow - 1);
+    emit frame.ProjectList().RowChosen(kChosenRow);
+
+    frame.ChooseLook(210);
+    const bool light = Save(frame, out + QStringLiteral("/tmscore-light.png"));
+    frame.ChooseLook(216);
+    const bool dark = Save(frame, out + QStringLiteral("/tmscore-dark.png"));
+    return light && dark ? 0 : 1;
+}
