@@ -90,18 +90,31 @@ bool IsXmlName(const std::string& name)
 
 // What a hand edit left in a scoring-standard file that its rules cannot
 // use, one line each, shown together in one warning after the file was read.
+// The first lines are listed and the rest counted: a hostile file can hold a
+// million such attributes, and a warning of a million lines helps nobody.
 class CStandardFileNotes {
 public:
-    void Add(int line, const std::wstring& text) { m_lines += stringFormat(L"\n第 %d 行：%s", line, text.c_str()); }
+    CStandardFileNotes() : m_count(0) {}
+    void Add(int line, const std::wstring& text)
+    {
+        if (++m_count <= kListed)
+            m_lines += stringFormat(L"\n第 %d 行：%s", line, text.c_str());
+    }
     void Show(const std::wstring& path) const
     {
-        if (!m_lines.empty())
-            TMTOOLS::OS::TmShowWarnMessage(
-                stringFormat(L"评分标准 %s 中有不能使用的内容，已按规则处理：%s", path.c_str(), m_lines.c_str()).c_str());
+        if (m_count == 0)
+            return;
+        std::wstring lines = m_lines;
+        if (m_count > kListed)
+            lines += stringFormat(L"\n……另有 %d 处未列出", m_count - kListed);
+        TMTOOLS::OS::TmShowWarnMessage(
+            stringFormat(L"评分标准 %s 中有不能使用的内容，已按规则处理：%s", path.c_str(), lines.c_str()).c_str());
     }
 
 private:
+    static const int kListed = 20;
     std::wstring m_lines;
+    int m_count;
 };
 
 const TiXmlAttribute* FindAttribute(const TiXmlElement& element, const char* name)

@@ -138,6 +138,19 @@ TEST_F(ScoringStandard, HandEditsAreReadByTheRulesAndNamedWithTheirLinesInOneWar
                   L"第 5 行：标准工程的“总信息”中没有“没有这项”这一项");
 }
 
+TEST_F(ScoringStandard, AWarningAboutUnusableContentListsTwentyLinesAndCountsTheRest)
+{
+    std::string attributes;
+    for (int i = 0; i < 25; ++i)
+        attributes += "\n 没有" + std::to_string(i) + "=\"1\"";
+    WriteConfig("<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\">\n<总信息" + attributes + "/></标准工程信息>");
+    m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
+    ASSERT_EQ(m_window.m_messages.size(), 1u);
+    const std::wstring& text = m_window.m_messages[0].text;
+    EXPECT_NE(text.find(L"\n第 22 行：标准工程的“总信息”中没有“没有19”这一项\n……另有 5 处未列出"), std::wstring::npos) << text;
+    EXPECT_EQ(text.find(L"没有20"), std::wstring::npos);
+}
+
 TEST_F(ScoringStandard, ARefusedScoreIsKeptAndRefusesTheStandardWithTheDialogsMessage)
 {
     const std::string path = "<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\" ";
