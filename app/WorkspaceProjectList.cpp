@@ -10,16 +10,37 @@
 #include "app/AtomicFile.h"
 #include "app/StoredPath.h"
 #include "app/Workspace.h"
+#include "tools/TmInputFile.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
+
+namespace {
+// The error code of a list file that was not opened.
+int OpenError(TMTOOLS::OS::TmInputStatus status)
+{
+    switch (status) {
+    case TMTOOLS::OS::TM_INPUT_FOLDER:
+        return EISDIR;
+    case TMTOOLS::OS::TM_INPUT_NOT_REGULAR:
+        return EINVAL;
+    case TMTOOLS::OS::TM_INPUT_TOO_LARGE:
+        return EFBIG;
+    default:
+        return errno ? errno : EIO;
+    }
+}
+}  // namespace
 
 int CWorkspace::ReadProjectList()
 {
     if (!TMTOOLS::OS::FileExist(m_projectListPath.c_str()))
         return -1;
-    FILE* file = fopen(TMTOOLS::OS::NativePath(m_projectListPath).c_str(), "rb");
+    // A FIFO or a device in its place would hang the start-up.
+    TMTOOLS::OS::TmInputStatus status;
+    FILE* file =
+        TMTOOLS::OS::OpenInputFile(m_projectListPath.c_str(), TMTOOLS::OS::TM_MAX_INPUT_FILE_BYTES, status);
     if (!file)
-        return errno ? errno : 1;
+        return OpenError(status);
     // Lines are taken as bytes: a path stored as file-system bytes (see
     // StoredPath.h) is not GBK text.
     std::string text;

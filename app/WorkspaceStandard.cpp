@@ -10,12 +10,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <strings.h>
-#include <sys/stat.h>
 #include <tinyxml.h>
 
 #include "app/AppWindowLayer.h"
 #include "app/AtomicFile.h"
 #include "app/CategoryScores.h"
+#include "app/StandardDocument.h"
 #include "app/StoredPath.h"
 #include "app/Workspace.h"
 #include "tools/TmMessage.h"
@@ -108,18 +108,31 @@ bool IsXmlName(const std::string& name)
 
 // What a hand edit left in a scoring-standard file that its rules cannot
 // use, one line each, shown together in one warning after the file was read.
+// The first lines are listed and the rest counted: a hostile file can hold a
+// million such attributes, and a warning of a million lines helps nobody.
 class CStandardFileNotes {
 public:
-    void Add(int line, const std::wstring& text) { m_lines += stringFormat(L"\n第 %d 行：%s", line, text.c_str()); }
+    CStandardFileNotes() : m_count(0) {}
+    void Add(int line, const std::wstring& text)
+    {
+        if (++m_count <= kListed)
+            m_lines += stringFormat(L"\n第 %d 行：%s", line, text.c_str());
+    }
     void Show(const std::wstring& path) const
     {
-        if (!m_lines.empty())
-            TMTOOLS::OS::TmShowWarnMessage(
-                stringFormat(L"评分标准 %s 中有不能使用的内容，已按规则处理：%s", path.c_str(), m_lines.c_str()).c_str());
+        if (m_count == 0)
+            return;
+        std::wstring lines = m_lines;
+        if (m_count > kListed)
+            lines += stringFormat(L"\n……另有 %d 处未列出", m_count - kListed);
+        TMTOOLS::OS::TmShowWarnMessage(
+            stringFormat(L"评分标准 %s 中有不能使用的内容，已按规则处理：%s", path.c_str(), lines.c_str()).c_str());
     }
 
 private:
+    static const int kListed = 20;
     std::wstring m_lines;
+    int m_count;
 };
 
 const TiXmlAttribute* FindAttribute(const TiXmlElement& element, const char* name)
@@ -201,11 +214,7 @@ std::string ScoreText(float score)
 bool CWorkspace::ReadScoringStandard(const std::wstring& path)
 {
     TiXmlDocument document;
-    // TinyXML sizes its read by seeking to the end: hand it files only.
-    const std::string nativePath = TMTOOLS::OS::NativePath(path);
-    struct stat st;
-    const bool read = !path.empty() && stat(nativePath.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-                      document.LoadFile(nativePath.c_str(), TIXML_ENCODING_UTF8);
+    const bool read = LoadStandardDocument(path, document);
     const TiXmlElement* root = read ? document.FirstChildElement() : nullptr;
 
     // Only the first element counts, whatever its name.

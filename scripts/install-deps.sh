@@ -16,7 +16,8 @@ PACKAGES=(
   zip unzip
   libarchive-dev libarchive-tools  # rar and 7z hand-ins; bsdtar makes the tests' 7z archives
   libreoffice-calc-nogui  # the read-back tests open written workbooks in LibreOffice
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev  # the fuzz targets (TM_FUZZ)
+  valgrind  # the leak and memory-error check of a whole grading run
 )
 
 missing=()

@@ -1,6 +1,9 @@
 // projectlist.txt: GBK, CR LF, one path a line; missing projects drop out.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "tests/app/WorkspaceFixture.h"
 #include "tools/TmOS.h"
@@ -159,4 +162,14 @@ TEST_F(ProjectList, PathsWhoseBytesAreNotUtf8ReadBackToTheSameBytesInBothFiles)
     next.m_tables[standard] = [](CScoringProject&) {};
     next.ReadScoringStandard(next.GetConfigPath());
     EXPECT_EQ(next.GetStandardPrjPath(), standard);
+}
+
+TEST_F(ProjectList, AFifoInItsPlaceIsRefusedWithAWarningInsteadOfHangingTheStartup)
+{
+    alarm(60);
+    ASSERT_EQ(mkfifo(Utf8(m_workspace.GetProjectListPath()).c_str(), 0600), 0);
+    EXPECT_EQ(m_workspace.ReadProjectList(), EINVAL);
+    EXPECT_TRUE(m_workspace.GetStudentPaths().empty());
+    ASSERT_EQ(m_window.m_messages.size(), 1u);
+    alarm(0);
 }
