@@ -126,6 +126,15 @@ public:
     // and the six scores and loads it; "标准工程读取失败，..." when the path
     // is usable but loading fails. True when it loaded.
     bool RebuildStandardProject();
+    // The settings dialog's standard page: puts path and the six scores on
+    // the standard project (a record is made when there is none; what
+    // SetProjectPath answers is not looked at) and on the workspace, which
+    // then names what the standard project carries.
+    void SetStandard(const std::wstring& path, const float (&scores)[TM_CATEGORY_COUNT]);
+    // Reads the standard project again from its path (LoadProject); a path
+    // SetProjectPath refuses reads nothing and empties the values.
+    // IsStandardLoaded follows. True when it loaded.
+    bool LoadStandardProject();
 
     // --- the student list (WorkspaceProjectList.cpp)
 

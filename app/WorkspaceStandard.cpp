@@ -149,6 +149,36 @@ bool CWorkspace::RebuildStandardProject()
     return m_standardLoaded;
 }
 
+void CWorkspace::SetStandard(const std::wstring& path, const float (&scores)[TM_CATEGORY_COUNT])
+{
+    if (!m_standardProject)
+        m_standardProject.reset(new CScoringProject);
+    m_standardProject->SetProjectPath(path, scores);
+    m_standardPrjPath = path;
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
+        m_categoryScores[k] = scores[k];
+}
+
+bool CWorkspace::LoadStandardProject()
+{
+    if (!m_standardProject)
+        m_standardProject.reset(new CScoringProject);
+    CScoringProject& standard = *m_standardProject;
+    float scores[TM_CATEGORY_COUNT];
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
+        scores[k] = standard.GetItem(k).m_fullScore;
+    // A refused path keeps the folder and base path of the one before it:
+    // reading would take that project's result files.
+    if (!standard.SetProjectPath(standard.m_prjPath, scores)) {
+        standard.ClearAllValues();
+        standard.m_loadStatus = TM_LOAD_FAILED;
+        m_standardLoaded = false;
+        return false;
+    }
+    m_standardLoaded = LoadProject(standard);
+    return m_standardLoaded;
+}
+
 bool CWorkspace::WriteScoringStandard(const std::wstring& path)
 {
     // The settings dialog edits the standard project in place: save what it
