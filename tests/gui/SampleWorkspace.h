@@ -51,6 +51,8 @@ public:
     QList<CMessage> m_messages;
     // Runs while a message is up (on the GUI thread, a job waiting).
     std::function<void()> m_whileShown;
+    // What the next open dialogs answer, one path each; none left cancels.
+    QStringList m_openAnswers;
     // Captions and texts as "caption: text", one per line.
     QString MessageLog() const;
     // Waits (with the event loop running) until no job is running.
@@ -58,7 +60,13 @@ public:
 
 protected:
     Answer PresentMessage(const QString& text, const QString& caption, Buttons buttons) override;
-    bool PresentOpenDialog(const CFileDialogRequest&, QStringList&) override { return false; }
+    bool PresentOpenDialog(const CFileDialogRequest&, QStringList& paths) override
+    {
+        if (m_openAnswers.isEmpty())
+            return false;
+        paths = QStringList() << m_openAnswers.takeFirst();
+        return true;
+    }
     bool PresentSaveDialog(const CFileDialogRequest&, QString&) override { return false; }
 };
 
