@@ -5,7 +5,9 @@
 #pragma once
 
 #include <QString>
+#include <QTableWidget>
 #include <functional>
+#include <memory>
 #include <QStringList>
 #include <string>
 #include <vector>
@@ -69,5 +71,14 @@ protected:
     }
     bool PresentSaveDialog(const CFileDialogRequest&, QString&) override { return false; }
 };
+
+// A window over sample's folder, shown and started; the test ends when the
+// start-up does not.
+std::unique_ptr<CTestFrame> StartFrame(const CSampleWorkspace& sample);
+
+// The text of a grid's body cell; empty when it has none.
+QString Cell(const QTableWidget& grid, int row, int column);
+// The score view's row of the value name, or -1.
+int RowOf(const QTableWidget& view, const QString& name);
 
 }  // namespace tmtest
