@@ -1,4 +1,4 @@
-// ReplaceFileAtomically: temporary file, fsync, rename.
+// Atomic replacement: temporary file beside the target, fsync, rename.
 #include "app/AtomicFile.h"
 
 #include <fcntl.h>
@@ -38,7 +38,7 @@ std::string FolderOf(const std::string& path)
 
 }  // namespace
 
-bool ReplaceFileAtomically(const std::wstring& path, const std::string& bytes)
+bool ReplaceFileByWriting(const std::wstring& path, const std::function<bool(const std::string& temporary)>& write)
 {
     if (path.empty())
         return false;
@@ -55,9 +55,14 @@ bool ReplaceFileAtomically(const std::wstring& path, const std::string& bytes)
     // mkstemp makes the file private; keep the replaced file's mode, or
     // give a new file the usual one.
     fchmod(fd, exists ? (st.st_mode & 07777) : 0644);
+    close(fd);
 
-    bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
+    bool ok = write(temp);
+    // Whoever wrote it, the bytes reach the disk before the rename.
+    fd = ok ? open(temp.c_str(), O_RDONLY) : -1;
+    ok = fd >= 0 && fsync(fd) == 0;
+    if (fd >= 0)
+        ok = close(fd) == 0 && ok;
     if (ok)
         ok = rename(temp.c_str(), target.c_str()) == 0;
     if (!ok) {
@@ -70,4 +75,15 @@ bool ReplaceFileAtomically(const std::wstring& path, const std::string& bytes)
         close(dirFd);
     }
     return true;
+}
+
+bool ReplaceFileAtomically(const std::wstring& path, const std::string& bytes)
+{
+    return ReplaceFileByWriting(path, [&bytes](const std::string& temporary) {
+        int fd = open(temporary.c_str(), O_WRONLY | O_TRUNC);
+        if (fd < 0)
+            return false;
+        bool ok = WriteAll(fd, bytes);
+        return close(fd) == 0 && ok;
+    });
 }

@@ -1,13 +1,19 @@
 // Replacing a file so that readers see either the old or the new content.
 //
-// The workspace files (config.xml, projectlist.txt) and exported standards
-// are written to a temporary file beside the target, flushed to disk, then
-// renamed over it: a crash, a full disk or a write error mid-way leaves the
-// previous file as it was.
+// The workspace files (config.xml, projectlist.txt), exported standards
+// and the class workbook are written to a temporary file beside the
+// target, flushed to disk, then renamed over it: a crash, a full disk or a
+// write error mid-way leaves the previous file as it was.
 #pragma once
 
+#include <functional>
 #include <string>
 
 // Writes bytes to path atomically; false (and the old file untouched) when
 // any step fails. A path that names a folder or a dangling parent fails.
 bool ReplaceFileAtomically(const std::wstring& path, const std::string& bytes);
+
+// The same for a writer that wants a file name of its own (a library that
+// opens the file itself): write is handed the native path of an empty
+// temporary file beside path, fills it and returns true when it succeeded.
+bool ReplaceFileByWriting(const std::wstring& path, const std::function<bool(const std::string& temporary)>& write);

@@ -23,7 +23,11 @@ bool WriteProjectWorkbook(const CScoreSheetEntry& student)
     // for its workbook (".xls" alone would land in the working folder).
     if (student.m_folder.empty())
         return false;
+    return WriteProjectWorkbook(student, ProjectWorkbookPath(student));
+}
 
+bool WriteProjectWorkbook(const CScoreSheetEntry& student, const std::wstring& path)
+{
     XlsWorkbook book;
     book.CreateNew();
     XlsWorksheet* sheet = book.FindSheet("Sheet1");
@@ -45,5 +49,5 @@ bool WriteProjectWorkbook(const CScoreSheetEntry& student)
         ++row;
     }
     // A path that does not survive the conversion is refused by the save.
-    return book.WriteToFile(TMTOOLS::OS::NativePath(ProjectWorkbookPath(student)));
+    return book.WriteToFile(TMTOOLS::OS::NativePath(path));
 }

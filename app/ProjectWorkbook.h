@@ -18,3 +18,5 @@ std::wstring ProjectWorkbookPath(const CScoreSheetEntry& student);
 // header are left out. False when the file was not written (also for a
 // student whose path gave no folder).
 bool WriteProjectWorkbook(const CScoreSheetEntry& student);
+// The same workbook written to path (an output folder of the report).
+bool WriteProjectWorkbook(const CScoreSheetEntry& student, const std::wstring& path);

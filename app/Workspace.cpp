@@ -50,6 +50,7 @@ void CWorkspace::Startup()
     if (m_programFolder.empty())
         SetProgramFolder(RunningProgramFolder());
     ReadScoringStandard(m_configPath);
+    AnnounceStandardProblem();
     ReadProjectList();
     RebuildStudentProjects();
 }
@@ -87,6 +88,7 @@ bool CWorkspace::RunCommand(int command)
     case TM_CMD_COMPUTE: ComputeAndShow(); return true;
     case TM_CMD_EXPORT_SUMMARY: ExportSummaryWorkbook(); return true;
     case TM_CMD_REPORT: GenerateReports(); return true;
+    case TM_CMD_EXPORT_DETAILS: ExportDetailsWorkbook(); return true;
     default: return false;
     }
 }

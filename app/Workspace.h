@@ -41,6 +41,18 @@ enum {
     TM_CMD_COMPUTE = 187,           // "计算得分"
     TM_CMD_EXPORT_SUMMARY = 188,    // "导出评分结果"
     TM_CMD_REPORT = 189,            // "生成评分报告"
+    TM_CMD_EXPORT_DETAILS = 190,    // "导出评分明细": the class workbook (.xlsx)
+};
+
+// Whether grading can run against the standard as it stands, and if not,
+// the first reason found (in this order).
+enum TmStandardState {
+    TM_STANDARD_USABLE = 0,
+    TM_STANDARD_NONE,          // no standard record yet
+    TM_STANDARD_BAD_PATH,      // not a usable .prj path (no message when read)
+    TM_STANDARD_BAD_SCORE,     // a category score the settings dialog refuses
+    TM_STANDARD_NOT_LOADED,    // missing, or its model did not read
+    TM_STANDARD_NO_SELECTION,  // no selected value in a category worth points
 };
 
 // At most this many archives are taken from one "添加学生工程".
@@ -60,7 +72,8 @@ public:
     // Sets the program folder and the two file paths beside it.
     void SetProgramFolder(const std::wstring& folder);
     // Lays out the two grids, then: the program folder if none was set,
-    // ReadScoringStandard(config), ReadProjectList, RebuildStudentProjects.
+    // ReadScoringStandard(config) (and AnnounceStandardProblem),
+    // ReadProjectList, RebuildStudentProjects.
     void Startup();
     // WriteScoringStandard(config), WriteProjectList, then deletes every
     // project record.
@@ -93,6 +106,24 @@ public:
     CScoringProject* GetStandardProject() { return m_standardProject.get(); }
     const CScoringProject* GetStandardProject() const { return m_standardProject.get(); }
     bool IsStandardLoaded() const { return m_standardLoaded; }
+    // Loads the standard record in place, as it stands (the settings dialog,
+    // after it gave the record a new path); no message of its own. A path
+    // SetProjectPath refuses reads nothing and empties the values. True
+    // when it loaded.
+    bool LoadStandardProject();
+
+    // Whether grading can run against the standard project as it stands
+    // now (the settings dialog may have changed it since it was read). With
+    // message, the text that says why not (empty when usable): it names the
+    // standard project's path, or it is the settings dialog's message for a
+    // refused category score. Every student would score 0, or a total no
+    // one can use, so the commands that compute or write workbooks (187,
+    // 188, 189, 190) refuse with this message, and the command line does not
+    // grade.
+    TmStandardState CheckStandard(std::wstring* message = nullptr) const;
+    // Shows CheckStandard's message (caption "提示") when the standard is not
+    // usable; true then, and the caller stops.
+    bool RefuseUnusableStandard();
 
     // The student project paths (what projectlist.txt holds); setting them
     // changes no record until CreateStudentProjects or a rebuild.
@@ -117,7 +148,14 @@ public:
 
     // Reads a scoring-standard file and rebuilds the standard project (a
     // file that cannot be read leaves the workspace values and still
-    // rebuilds). True when the file was read.
+    // rebuilds). True when the file was read. A relative project path is
+    // taken in the file's folder. What a hand edit left that the file's
+    // rules cannot use (an attribute naming no value of the standard, a
+    // selection flag or a score that is no number, a score with text after
+    // its number) is named with its line in one warning; grading goes on
+    // by the rules. Six scores that do not add up to 100 give a note,
+    // except in config.xml (the dialog wrote them, as the teacher meant).
+    // A refused score is kept, so that CheckStandard refuses the standard.
     bool ReadScoringStandard(const std::wstring& path);
     // Writes the scoring standard (taken over from the standard project)
     // to path, replacing it atomically. True when written.
@@ -131,10 +169,11 @@ public:
     // SetProjectPath answers is not looked at) and on the workspace, which
     // then names what the standard project carries.
     void SetStandard(const std::wstring& path, const float (&scores)[TM_CATEGORY_COUNT]);
-    // Reads the standard project again from its path (LoadProject); a path
-    // SetProjectPath refuses reads nothing and empties the values.
-    // IsStandardLoaded follows. True when it loaded.
-    bool LoadStandardProject();
+    // After the standard was read: shows CheckStandard's message once,
+    // unless reading has already said it (a failed load has its own
+    // message) or the path is one that is silently unusable (the built-in
+    // default before any standard was set). Start-up and 183 call it.
+    void AnnounceStandardProblem();
 
     // --- the student list (WorkspaceProjectList.cpp)
 
@@ -204,13 +243,27 @@ public:
     void ExportScoringStandard();  // 184
     void ComputeAndShow();  // 187
     // 188 and 189 also tell whether they wrote (the command line needs it).
-    bool ExportSummaryWorkbook();  // 188
+    bool ExportSummaryWorkbook();  // 188 (refuses an unusable standard)
     // 189. False when the scores could not be computed or any student's
     // workbook could not be written (the final message then says how many
-    // and which).
-    bool GenerateReports();
+    // and which). Each workbook goes beside its student's project folder,
+    // or, with outputFolder, into that folder (made when missing) under the
+    // project folder's name, made unique there, letter case ignored, by
+    // " (2)", " (3)", ...; names of taken (full paths, e.g. the summary's)
+    // are avoided too.
+    bool GenerateReports(const std::wstring& outputFolder = std::wstring(),
+                         const std::vector<std::wstring>& taken = std::vector<std::wstring>());
+    // 190: asks where to save the class workbook ("评分明细.xlsx"), computes
+    // as 187 does (the list shows the totals the workbook holds) and writes
+    // it (ExportDetailsWorkbookTo). True when written.
+    bool ExportDetailsWorkbook();
+    // 190 after its dialog, without computing: writes the class workbook of
+    // the score sheet to chosenPath (".xlsx" added when it holds no "."),
+    // then "导出 %s 成功"; a failure says "无法写入 %s". True when written.
+    bool ExportDetailsWorkbookTo(const std::wstring& chosenPath);
     // Runs ComputeScores and takes the totals into the score sheet; no
-    // message of its own, no grid. True when computed.
+    // grid. An unusable standard is refused first (RefuseUnusableStandard);
+    // otherwise no message of its own. True when computed.
     bool ComputeTotals();
     // ComputeTotals, then shows the totals in the project list.
     bool ComputeAndFillTotals();

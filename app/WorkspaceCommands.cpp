@@ -1,13 +1,22 @@
 // The command handlers: scoring settings (182), import and export of the
-// scoring standard (183, 184), compute (187), the summary workbook (188)
-// and the per-student reports (189). Import and removal of students
-// (185, 186) are in WorkspaceImport.cpp.
+// scoring standard (183, 184), compute (187), the summary workbook (188),
+// the per-student reports (189) and the class workbook (190). Import and
+// removal of students (185, 186) are in WorkspaceImport.cpp.
+//
+// The commands that compute or write workbooks refuse a standard that
+// cannot grade (CheckStandard): every student would get 0.00, and a
+// report would overwrite good workbooks with empty ones.
+#include <cwctype>
+#include <set>
+
 #include "app/AppWindowLayer.h"
+#include "app/DetailsWorkbook.h"
 #include "app/ProjectWorkbook.h"
 #include "app/SummaryWorkbook.h"
 #include "app/Workspace.h"
 #include "scoring/ScoreComputation.h"
 #include "tools/TmMessage.h"
+#include "tools/TmOS.h"
 #include "tools/TmString.h"
 
 using TMTOOLS::String::stringFormat;
@@ -24,6 +33,48 @@ std::wstring WithExtension(const std::wstring& path, const wchar_t* extension)
 {
     return path.find(L'.') == std::wstring::npos ? path + extension : path;
 }
+
+// The save dialog of a workbook command; false when cancelled.
+bool AskWorkbookPath(CAppWindowLayer& window, const wchar_t* filter, const wchar_t* initialName, std::wstring& chosen)
+{
+    CFileDialogRequest request;
+    request.m_filter = filter;
+    request.m_initialName = initialName;
+    request.m_bufferSize = kPathBuffer;
+    return window.ShowSaveFileDialog(request, chosen);
+}
+
+// File names in one output folder: each workbook under its project
+// folder's name, a second one of the same name (letter case ignored, as a
+// teacher's Windows machine would) as "name (2)", and so on.
+class CCollectedNames {
+public:
+    explicit CCollectedNames(const std::vector<std::wstring>& taken)
+    {
+        for (const std::wstring& path : taken) {
+            std::wstring name;
+            TMTOOLS::OS::GetShortFilePath(path, name);
+            m_used.insert(Folded(name));
+        }
+    }
+    // The full path of name's workbook in folder.
+    std::wstring Take(const std::wstring& folder, const std::wstring& name)
+    {
+        std::wstring file = name + L".xls";
+        for (int n = 2; !m_used.insert(Folded(file)).second; ++n)
+            file = stringFormat(L"%s (%d).xls", name.c_str(), n);
+        return folder + L"/" + file;
+    }
+
+private:
+    static std::wstring Folded(std::wstring text)
+    {
+        for (wchar_t& c : text)
+            c = (wchar_t)towlower((wint_t)c);
+        return text;
+    }
+    std::set<std::wstring> m_used;
+};
 
 }  // namespace
 
@@ -43,6 +94,7 @@ void CWorkspace::ImportScoringStandard()
     if (!m_window.ShowOpenFileDialog(request, chosen) || chosen.empty())
         return;
     ReadScoringStandard(WithExtension(chosen[0], L".xml"));
+    AnnounceStandardProblem();
     TMTOOLS::OS::TmShowMessage(L"导入完成!", TM_PROGRAM_TITLE);
 }
 
@@ -65,7 +117,7 @@ void CWorkspace::ExportScoringStandard()
 bool CWorkspace::ComputeTotals()
 {
     // A student left unread scores nothing: read first, or compute nothing.
-    if (!LoadUnreadStudents())
+    if (RefuseUnusableStandard() || !LoadUnreadStudents())
         return false;
     if (!ComputeScores(m_standardProject.get(), m_studentProjects, &m_window))
         return false;
@@ -89,33 +141,42 @@ void CWorkspace::ComputeAndShow()
     TMTOOLS::OS::TmShowMessage(L"计算完毕!", L"提示");
 }
 
-bool CWorkspace::GenerateReports()
+bool CWorkspace::GenerateReports(const std::wstring& outputFolder, const std::vector<std::wstring>& taken)
 {
-    if (!LoadUnreadStudents())
+    if (RefuseUnusableStandard() || !LoadUnreadStudents())
         return false;
     m_window.BeginWaitCursor();
     if (!ComputeScores(m_standardProject.get(), m_studentProjects, &m_window)) {
         m_window.EndWaitCursor();
         return false;
     }
+    if (!outputFolder.empty())
+        TMTOOLS::OS::mkdir_r(outputFolder.c_str());
+    CCollectedNames names(taken);
     // The project list keeps its totals: only the rows are taken.
     std::vector<std::wstring> failed;
     for (size_t i = 0; i < m_studentProjects.size() && i < m_sheet.m_entries.size(); ++i) {
         m_sheet.TakeRows(*m_standardProject, *m_studentProjects[i], i);
-        if (!WriteProjectWorkbook(m_sheet.m_entries[i]))
-            failed.push_back(m_sheet.m_entries[i].m_prjPath);
+        const CScoreSheetEntry& entry = m_sheet.m_entries[i];
+        const bool written = outputFolder.empty()
+                                 ? WriteProjectWorkbook(entry)
+                                 : !entry.m_folderName.empty() &&
+                                       WriteProjectWorkbook(entry, names.Take(outputFolder, entry.m_folderName));
+        if (!written)
+            failed.push_back(entry.m_prjPath);
     }
     m_window.EndWaitCursor();
-    const wchar_t* done = L"导出完成，导出数据在各个工程所在文件夹";
+    const std::wstring done = outputFolder.empty() ? std::wstring(L"导出完成，导出数据在各个工程所在文件夹")
+                                                   : stringFormat(L"导出完成，导出数据在 %s", outputFolder.c_str());
     if (failed.empty()) {
-        TMTOOLS::OS::TmShowMessage(done, L"提示");
+        TMTOOLS::OS::TmShowMessage(done.c_str(), L"提示");
         return true;
     }
-    std::wstring names;
+    std::wstring list;
     for (const std::wstring& path : failed)
-        names += L"\n" + path;
+        list += L"\n" + path;
     TMTOOLS::OS::TmShowWarnMessage(
-        stringFormat(L"%s\n其中 %d 个工程的评分报告未能写入：%s", done, (int)failed.size(), names.c_str()).c_str());
+        stringFormat(L"%s\n其中 %d 个工程的评分报告未能写入：%s", done.c_str(), (int)failed.size(), list.c_str()).c_str());
     return false;
 }
 
@@ -132,12 +193,34 @@ bool CWorkspace::ExportSummaryWorkbookTo(const std::wstring& chosenPath)
 
 bool CWorkspace::ExportSummaryWorkbook()
 {
-    CFileDialogRequest request;
-    request.m_filter = L"*.xls|*.xls|All Files (*.*)|*.*||";
-    request.m_initialName = L"评分汇总.xls";
-    request.m_bufferSize = kPathBuffer;
+    if (RefuseUnusableStandard())
+        return false;
     std::wstring chosen;
-    if (!m_window.ShowSaveFileDialog(request, chosen))
+    if (!AskWorkbookPath(m_window, L"*.xls|*.xls|All Files (*.*)|*.*||", L"评分汇总.xls", chosen))
         return false;
     return ExportSummaryWorkbookTo(chosen);
+}
+
+bool CWorkspace::ExportDetailsWorkbookTo(const std::wstring& chosenPath)
+{
+    const std::wstring path = WithExtension(chosenPath, L".xlsx");
+    if (!WriteDetailsWorkbook(m_sheet, path)) {
+        TMTOOLS::OS::TmShowWarnMessage(stringFormat(L"无法写入 %s", path.c_str()).c_str());
+        return false;
+    }
+    TMTOOLS::OS::TmShowMessage(stringFormat(L"导出 %s 成功", path.c_str()).c_str(), L"提示");
+    return true;
+}
+
+bool CWorkspace::ExportDetailsWorkbook()
+{
+    if (RefuseUnusableStandard())
+        return false;
+    std::wstring chosen;
+    if (!AskWorkbookPath(m_window, L"*.xlsx|*.xlsx|All Files (*.*)|*.*||", L"评分明细.xlsx", chosen))
+        return false;
+    // The workbook holds what the list shows, computed now.
+    if (!ComputeAndFillTotals())
+        return false;
+    return ExportDetailsWorkbookTo(chosen);
 }

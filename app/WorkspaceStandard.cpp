@@ -7,6 +7,7 @@
 //     ... one element per category, in category order
 // </标准工程信息>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <strings.h>
 #include <sys/stat.h>
@@ -14,10 +15,13 @@
 
 #include "app/AppWindowLayer.h"
 #include "app/AtomicFile.h"
+#include "app/CategoryScores.h"
 #include "app/Workspace.h"
 #include "tools/TmMessage.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
+
+using TMTOOLS::String::stringFormat;
 
 namespace {
 
@@ -84,6 +88,88 @@ bool IsXmlName(const std::string& name)
     return true;
 }
 
+// What a hand edit left in a scoring-standard file that its rules cannot
+// use, one line each, shown together in one warning after the file was read.
+class CStandardFileNotes {
+public:
+    void Add(int line, const std::wstring& text) { m_lines += stringFormat(L"\n第 %d 行：%s", line, text.c_str()); }
+    void Show(const std::wstring& path) const
+    {
+        if (!m_lines.empty())
+            TMTOOLS::OS::TmShowWarnMessage(
+                stringFormat(L"评分标准 %s 中有不能使用的内容，已按规则处理：%s", path.c_str(), m_lines.c_str()).c_str());
+    }
+
+private:
+    std::wstring m_lines;
+};
+
+const TiXmlAttribute* FindAttribute(const TiXmlElement& element, const char* name)
+{
+    for (const TiXmlAttribute* attribute = element.FirstAttribute(); attribute; attribute = attribute->Next()) {
+        if (strcmp(attribute->Name(), name) == 0)
+            return attribute;
+    }
+    return nullptr;
+}
+
+// A score as the file has always been read (TinyXML's double query: the
+// number at the start of the text, after blanks): "20abc" is 20. Text after
+// the number, or no number at all (the score is then kept), is noted.
+bool ReadScoreText(const TiXmlAttribute& attribute, double& score, CStandardFileNotes& notes)
+{
+    const char* text = attribute.Value();
+    char* end = nullptr;
+    score = strtod(text, &end);
+    const std::wstring shown = FromUtf8(attribute.Name()) + L"=\"" + FromUtf8(text) + L"\"";
+    if (end == text) {
+        notes.Add(attribute.Row(), shown + L" 不是数，分值不变");
+        return false;
+    }
+    while (*end == ' ' || *end == '\t' || *end == '\n' || *end == '\r')
+        ++end;
+    if (*end)
+        notes.Add(attribute.Row(), shown + L" 的数后还有文字，按 " + stringFormat(L"%g", score) + L" 读入");
+    return true;
+}
+
+// The selections of one category element: each attribute names a value of
+// item and selects it or not. An attribute that names no value (only
+// looked for when the standard loaded: otherwise none would) or whose flag
+// is no recognised word is noted; the value's flag stays as it was.
+void ReadSelections(const TiXmlElement& element, CScoringItem& item, bool standardLoaded, CStandardFileNotes& notes)
+{
+    for (const TiXmlAttribute* attribute = element.FirstAttribute(); attribute; attribute = attribute->Next()) {
+        const std::wstring name = FromUtf8(attribute->Name());
+        CTmData* value = item.FindValue(name);
+        if (!value) {
+            if (standardLoaded)
+                notes.Add(attribute->Row(),
+                          stringFormat(L"标准工程的“%s”中没有“%s”这一项", GetCategoryName(item.GetCategory()), name.c_str()));
+            continue;
+        }
+        bool selected = false;
+        if (ReadBoolText(attribute->Value(), selected))
+            value->m_selected = selected;
+        else
+            notes.Add(attribute->Row(), stringFormat(L"“%s”的选择标记“%s”不是 1、0、yes、no、true 或 false，选择不变",
+                                                     name.c_str(), FromUtf8(attribute->Value()).c_str()));
+    }
+}
+
+// A project path of the file as given when absolute (or a Windows path,
+// which this machine cannot resolve either way); a relative one is taken in
+// the folder of the file, so that a standard moved with its project works.
+std::wstring InFolderOf(const std::wstring& file, const std::wstring& prjPath)
+{
+    const bool windows = (prjPath.size() > 1 && prjPath[1] == L':') || (!prjPath.empty() && prjPath[0] == L'\\');
+    if (prjPath.empty() || prjPath[0] == L'/' || windows)
+        return prjPath;
+    std::wstring folder;
+    TMTOOLS::OS::GetFolderPath(file, folder);
+    return folder.empty() ? prjPath : folder + L"/" + prjPath;
+}
+
 // "%g" of the score, as the file has always held it (30, 12.5).
 std::string ScoreText(float score)
 {
@@ -105,15 +191,18 @@ bool CWorkspace::ReadScoringStandard(const std::wstring& path)
     const TiXmlElement* root = read ? document.FirstChildElement() : nullptr;
 
     // Only the first element counts, whatever its name.
+    CStandardFileNotes notes;
     if (root) {
         if (const char* prjPath = root->Attribute(kPathAttribute))
-            m_standardPrjPath = FromUtf8(prjPath);
+            m_standardPrjPath = InFolderOf(path, FromUtf8(prjPath));
         for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
+            // Absent or non-numeric attributes keep the score. A negative or
+            // infinite one is taken: CheckStandard then refuses the standard
+            // with the dialog's message, rather than grading with another
+            // score than the file says.
+            const TiXmlAttribute* attribute = FindAttribute(*root, kScoreAttributes[k]);
             double score = 0.0;
-            // Absent or non-numeric attributes keep the score; so do
-            // infinities and NaN, which would poison every total.
-            if (root->QueryDoubleAttribute(kScoreAttributes[k], &score) == TIXML_SUCCESS && std::isfinite(score) &&
-                std::isfinite((float)score))
+            if (attribute && ReadScoreText(*attribute, score, notes))
                 m_categoryScores[k] = (float)score;
         }
     }
@@ -125,14 +214,20 @@ bool CWorkspace::ReadScoringStandard(const std::wstring& path)
     for (const TiXmlElement* child = root->FirstChildElement(); child; child = child->NextSiblingElement()) {
         const std::wstring name = FromUtf8(child->Value());
         for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
-            if (name != GetCategoryName(k))
-                continue;
-            for (const std::unique_ptr<CTmData>& value : m_standardProject->GetItem(k).GetValues()) {
-                bool selected = false;
-                if (ReadBoolText(child->Attribute(ToUtf8(value->m_name).c_str()), selected))
-                    value->m_selected = selected;
-            }
+            if (name == GetCategoryName(k))
+                ReadSelections(*child, m_standardProject->GetItem(k), m_standardLoaded, notes);
         }
+    }
+    notes.Show(path);
+    // config.xml holds what the settings dialog accepted: a sum other than
+    // 100 there is the teacher's choice, not news.
+    if (path != m_configPath && FindRefusedCategoryScore(m_categoryScores) < 0) {
+        double sum = 0.0;
+        for (float score : m_categoryScores)
+            sum += score;
+        if (std::fabs(sum - 100.0) > 0.005)
+            TMTOOLS::OS::TmShowMessage(
+                stringFormat(L"评分标准 %s 的六项分值之和是 %g，不是 100。", path.c_str(), sum).c_str(), L"提示");
     }
     return true;
 }
@@ -143,8 +238,7 @@ bool CWorkspace::RebuildStandardProject()
     m_standardLoaded = false;
     if (!m_standardProject->SetProjectPath(m_standardPrjPath, m_categoryScores))
         return false;
-    m_standardLoaded = LoadProject(*m_standardProject);
-    if (!m_standardLoaded)
+    if (!LoadStandardProject())
         TMTOOLS::OS::TmShowMessage(L"标准工程读取失败，请重新设置一个有效的标准工程!", TM_PROGRAM_TITLE);
     return m_standardLoaded;
 }
@@ -161,8 +255,9 @@ void CWorkspace::SetStandard(const std::wstring& path, const float (&scores)[TM_
 
 bool CWorkspace::LoadStandardProject()
 {
+    m_standardLoaded = false;
     if (!m_standardProject)
-        m_standardProject.reset(new CScoringProject);
+        return false;
     CScoringProject& standard = *m_standardProject;
     float scores[TM_CATEGORY_COUNT];
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
@@ -172,11 +267,69 @@ bool CWorkspace::LoadStandardProject()
     if (!standard.SetProjectPath(standard.m_prjPath, scores)) {
         standard.ClearAllValues();
         standard.m_loadStatus = TM_LOAD_FAILED;
-        m_standardLoaded = false;
         return false;
     }
     m_standardLoaded = LoadProject(standard);
     return m_standardLoaded;
+}
+
+TmStandardState CWorkspace::CheckStandard(std::wstring* said) const
+{
+    std::wstring unused;
+    std::wstring& message = said ? *said : unused;
+    message.clear();
+    if (!m_standardProject) {
+        message = L"请先设置一个合法的标准工程!";
+        return TM_STANDARD_NONE;
+    }
+    const CScoringProject& standard = *m_standardProject;
+    const wchar_t* path = standard.m_prjPath.c_str();
+    // The record keeps the path it was given even when it refused it; the
+    // dialog may have given it one since it was built.
+    float scores[TM_CATEGORY_COUNT];
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
+        scores[k] = standard.GetItem(k).m_fullScore;
+    if (!CScoringProject().SetProjectPath(standard.m_prjPath, scores)) {
+        message = stringFormat(L"标准工程 %s 不是 .prj 工程文件的路径，不能评分!", path);
+        return TM_STANDARD_BAD_PATH;
+    }
+    const int refused = FindRefusedCategoryScore(scores);
+    if (refused >= 0) {
+        message = RefusedCategoryScoreMessage(refused);
+        return TM_STANDARD_BAD_SCORE;
+    }
+    if (!m_standardLoaded || standard.m_loadStatus == TM_LOAD_FAILED) {
+        if (!TMTOOLS::OS::FileExist(path))
+            message = stringFormat(L"标准工程 %s 不存在，不能评分!", path);
+        else
+            message = stringFormat(L"标准工程 %s 读取失败（%s），不能评分!", path,
+                                   standard.GetLoadStatusText().c_str());
+        return TM_STANDARD_NOT_LOADED;
+    }
+    // A category counts when a selected value in it is worth something.
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
+        if (standard.GetItem(k).GetValueScore() > 0.0f)
+            return TM_STANDARD_USABLE;
+    }
+    message = stringFormat(L"标准工程 %s 没有选中任何有分值的评分项，不能评分!", path);
+    return TM_STANDARD_NO_SELECTION;
+}
+
+bool CWorkspace::RefuseUnusableStandard()
+{
+    std::wstring message;
+    if (CheckStandard(&message) == TM_STANDARD_USABLE)
+        return false;
+    TMTOOLS::OS::TmShowMessage(message.c_str(), L"提示");
+    return true;
+}
+
+void CWorkspace::AnnounceStandardProblem()
+{
+    std::wstring message;
+    const TmStandardState state = CheckStandard(&message);
+    if (state == TM_STANDARD_BAD_SCORE || state == TM_STANDARD_NO_SELECTION)
+        TMTOOLS::OS::TmShowMessage(message.c_str(), L"提示");
 }
 
 bool CWorkspace::WriteScoringStandard(const std::wstring& path)

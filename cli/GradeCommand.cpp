@@ -1,5 +1,6 @@
-// tmscore-cli grade --standard FILE [--summary OUT.xls] [--report]
-//                   [--overwrite] [--jobs N] [--json] INPUT...
+// tmscore-cli grade --standard FILE [--summary OUT.xls] [--details OUT.xlsx]
+//                   [--report] [--output-dir DIR] [--overwrite] [--jobs N]
+//                   [--json] INPUT...
 //
 // The whole grading run of the desktop program in one command: reads the
 // scoring standard as start-up reads config.xml; adds each INPUT in order,
@@ -7,8 +8,15 @@
 // after it beside it; --overwrite answers Yes to "工程 %s 已存在，要覆盖吗？",
 // otherwise No), a .prj file as it is; loads every student (N at a time
 // with --jobs); computes as "计算得分" does; with --report writes every
-// student's workbook as "生成评分报告" does and with --summary the summary
-// workbook as "导出评分结果" does.
+// student's workbook as "生成评分报告" does, with --summary the summary
+// workbook as "导出评分结果" does and with --details the class workbook as
+// "导出评分明细" does. With --output-dir, the students' workbooks go into
+// DIR (named after their project folders) instead of beside each folder,
+// and relative --summary and --details names are taken in DIR.
+//
+// A standard that cannot grade (its project does not load, no value worth
+// points is selected, a category score is refused) stops the run before
+// anything is unpacked or written: every student would have scored 0.
 //
 // stdout: one line per student (number, folder name, status, total as
 // "%.2f"), or with --json:
@@ -30,12 +38,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/TextColumns.h"
 #include "app/Workspace.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
 #include "cli/JsonWriter.h"
 #include "cli/TerminalWindowLayer.h"
 #include "scoring/ScoreSheet.h"
+#include "tools/TmOS.h"
 #include "tools/TmString.h"
 
 using TMTOOLS::String::stringFormat;
@@ -66,31 +76,18 @@ std::string Number(float value)
     return buffer;
 }
 
-// Columns of a terminal taken by text: CJK and full-width characters two.
-int DisplayWidth(const std::wstring& text)
-{
-    int width = 0;
-    for (wchar_t c : text)
-        width += (c >= 0x1100 && (c <= 0x115f || (c >= 0x2e80 && c <= 0xa4cf) || (c >= 0xac00 && c <= 0xd7a3) ||
-                                  (c >= 0xf900 && c <= 0xfaff) || (c >= 0xfe30 && c <= 0xfe4f) ||
-                                  (c >= 0xff00 && c <= 0xff60) || (c >= 0xffe0 && c <= 0xffe6) || c >= 0x20000))
-                     ? 2
-                     : 1;
-    return width;
-}
-
 std::wstring Padded(const std::wstring& text, int width)
 {
-    int pad = width - DisplayWidth(text);
+    int pad = width - DisplayColumns(text);
     return pad > 0 ? text + std::wstring(pad, L' ') : text;
 }
 
 // The table and the JSON render the score sheet, as the project list does.
 void PrintTable(const CScoreSheet& sheet)
 {
-    int nameWidth = DisplayWidth(L"工程");
+    int nameWidth = DisplayColumns(L"工程");
     for (const CScoreSheetEntry& student : sheet.m_entries)
-        nameWidth = std::max(nameWidth, DisplayWidth(student.m_folderName));
+        nameWidth = std::max(nameWidth, DisplayColumns(student.m_folderName));
     std::wstring out = stringFormat(L"%4s  %s  %s  %8s\n", L"#", Padded(L"工程", nameWidth).c_str(),
                                     Padded(L"状态", 12).c_str(), L"总分");
     for (size_t i = 0; i < sheet.m_entries.size(); ++i) {
@@ -128,10 +125,43 @@ void PrintJson(const CWorkspace& workspace)
     fwrite(out.data(), 1, out.size(), stdout);
 }
 
+// Where the workbooks go: the output folder (made here; empty without
+// --output-dir), and the summary and details paths, relative names taken
+// in the output folder when there is one, and with the extension the
+// commands add to a name without any ".".
+struct COutputPaths {
+    explicit COutputPaths(const CCliArguments& arguments)
+    {
+        if (arguments.Has("--output-dir")) {
+            m_folder = CCliArguments::AbsolutePath(arguments.Value("--output-dir"));
+            TMTOOLS::OS::mkdir_r(m_folder.c_str());
+        }
+        m_summary = Resolve(arguments.Value("--summary"), L".xls");
+        m_details = Resolve(arguments.Value("--details"), L".xlsx");
+    }
+
+    std::wstring Resolve(const std::string& name, const wchar_t* extension) const
+    {
+        if (name.empty())
+            return std::wstring();
+        std::wstring path = CCliArguments::AbsolutePath(name);
+        if (!m_folder.empty() && name[0] != '/') {
+            TMTOOLS::String::EncodeUnicode(0, name, path);
+            path = m_folder + L"/" + path;
+        }
+        return path.find(L'.') == std::wstring::npos ? path + extension : path;
+    }
+
+    std::wstring m_folder;
+    std::wstring m_summary;
+    std::wstring m_details;
+};
+
 int RunGrade(const std::vector<std::string>& args)
 {
     CCliArguments arguments;
-    if (!arguments.Parse(args, {"--standard", "--summary", "--jobs"}, {"--report", "--overwrite", "--json"}))
+    if (!arguments.Parse(args, {"--standard", "--summary", "--details", "--output-dir", "--jobs"},
+                         {"--report", "--overwrite", "--json"}))
         return Usage(arguments.m_error);
     if (!arguments.Has("--standard") || arguments.Value("--standard").empty())
         return Usage("name the scoring standard with --standard FILE");
@@ -150,8 +180,10 @@ int RunGrade(const std::vector<std::string>& args)
             return Usage("--jobs takes a number from 1 to " + std::to_string(kMaxJobs));
         jobs = (int)value;
     }
-    if (arguments.Has("--summary") && arguments.Value("--summary").empty())
-        return Usage("the summary file name is empty");
+    for (const char* option : {"--summary", "--details", "--output-dir"}) {
+        if (arguments.Has(option) && arguments.Value(option).empty())
+            return Usage(std::string("the name after ") + option + " is empty");
+    }
 
     const std::string standardFile = arguments.Value("--standard");
     struct stat st;
@@ -166,6 +198,11 @@ int RunGrade(const std::vector<std::string>& args)
     workspace.SetLoadJobs(jobs);
     if (!workspace.ReadScoringStandard(CCliArguments::AbsolutePath(standardFile))) {
         fprintf(stderr, "tmscore-cli grade: %s is not a scoring-standard file\n", standardFile.c_str());
+        return TM_CLI_FAILED;
+    }
+    std::wstring problem;
+    if (workspace.CheckStandard(&problem) != TM_STANDARD_USABLE) {
+        fprintf(stderr, "tmscore-cli grade: %s: %s\n", standardFile.c_str(), Utf8(problem).c_str());
         return TM_CLI_FAILED;
     }
 
@@ -183,12 +220,16 @@ int RunGrade(const std::vector<std::string>& args)
 
     if (!workspace.ComputeTotals())
         return TM_CLI_FAILED;  // ComputeScores has said why
+    const COutputPaths out(arguments);
     bool written = true;
     if (arguments.Has("--report"))
-        written = workspace.GenerateReports() && written;
-    if (arguments.Has("--summary") &&
-        !workspace.ExportSummaryWorkbookTo(CCliArguments::AbsolutePath(arguments.Value("--summary")))) {
-        fprintf(stderr, "tmscore-cli grade: cannot write the summary %s\n", arguments.Value("--summary").c_str());
+        written = workspace.GenerateReports(out.m_folder, {out.m_summary, out.m_details}) && written;
+    if (arguments.Has("--summary") && !workspace.ExportSummaryWorkbookTo(out.m_summary)) {
+        fprintf(stderr, "tmscore-cli grade: cannot write the summary %s\n", Utf8(out.m_summary).c_str());
+        written = false;
+    }
+    if (arguments.Has("--details") && !workspace.ExportDetailsWorkbookTo(out.m_details)) {
+        fprintf(stderr, "tmscore-cli grade: cannot write the details %s\n", Utf8(out.m_details).c_str());
         written = false;
     }
 
@@ -202,7 +243,8 @@ int RunGrade(const std::vector<std::string>& args)
 
 const CCliCommandRegistration kRegistration({
     "grade",
-    "--standard FILE [--summary OUT.xls] [--report] [--overwrite] [--jobs N] [--json] INPUT...",
+    "--standard FILE [--summary OUT.xls] [--details OUT.xlsx] [--report] [--output-dir DIR] [--overwrite] "
+    "[--jobs N] [--json] INPUT...",
     "grade student archives (.zip) and projects (.prj) against a scoring standard",
     &RunGrade,
 });

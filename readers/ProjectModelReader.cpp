@@ -98,10 +98,13 @@ bool CProjectModelWalk::Read()
 }
 
 // Row 2: N, "结构计算总层数". The floor tables are made for N storeys, so a
-// count no building has is refused rather than allocated.
+// count no building has is refused rather than allocated. The count must be
+// there: a file that ends before it (empty, a header only, or text that is
+// not GBK, such as UTF-16, whose second line starts with a NUL) is no model,
+// and reading it on would give a project of defaults that earns points.
 bool CProjectModelWalk::ReadFloorCount()
 {
-    if (!m_line.IntegerLine(1))
+    if (!m_line.IntegerLine(1) || m_line.Count() < 1)
         return false;
     m_floorCount = m_line.Integer(0, 0);
     if (m_floorCount > kMaxPrjFloorCount) {

@@ -4,8 +4,8 @@
 // them, once, what is shown: per student the load status, the six category
 // scores and the total, and one row per selected standard value. The
 // project list, the score view, the per-project and summary workbooks, the
-// command line's table and JSON, and the desktop window's grids and status
-// bar all render the sheet. None of them reads another view's text or goes
+// class workbook, the command line's table and JSON, and the desktop
+// window's grids and status bar all render the sheet. None of them reads another view's text or goes
 // back to the records for a fact the sheet holds.
 //
 // The sheet is filled in steps, each at the moment the views change:

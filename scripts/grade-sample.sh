@@ -3,11 +3,11 @@
 # to end: the standard project samples/standard/frame.prj becomes a scoring
 # standard with every value selected; the students' archives are copied to
 # build/sample-run/ (the tracked samples stay untouched), unpacked there,
-# loaded, scored, and every student's workbook and the summary workbook are
-# written beside them. Last, build/sample-run/window/ is made a program
-# folder for the desktop window (tmscore with config.xml and projectlist.txt
-# beside it, naming the graded class); when a display is present the window
-# opens on it.
+# loaded, scored, and every student's workbook, the summary workbook and the
+# class workbook are written beside them. Last, build/sample-run/window/ is
+# made a program folder for the desktop window (tmscore with config.xml and
+# projectlist.txt beside it, naming the graded class); when a display is
+# present the window opens on it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -22,10 +22,12 @@ cp samples/archives/*.zip "$run"/
 
 "$cli" standard samples/standard/frame.prj -o "$run/Tesmo评分标准.xml"
 echo
-"$cli" grade --standard "$run/Tesmo评分标准.xml" --report --summary "$run/评分汇总.xls" "$run"/*.zip
+"$cli" grade --standard "$run/Tesmo评分标准.xml" --report --summary "$run/评分汇总.xls" \
+  --details "$run/评分明细.xlsx" "$run"/*.zip
 echo
 echo "scoring standard:   $run/Tesmo评分标准.xml"
 echo "summary workbook:   $run/评分汇总.xls"
+echo "class workbook:     $run/评分明细.xlsx"
 echo "student workbooks:  $(cd "$run" && ls -- *.xls | grep -v '^评分汇总.xls$' | sed "s|^|$run/|" | tr '\n' ' ')"
 
 # The window keeps its workspace beside its program: give it a folder of its

@@ -8,6 +8,7 @@ PACKAGES=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev
   zlib1g-dev libtinyxml-dev
+  libxlsxwriter-dev  # the class workbook (.xlsx)
   libgif-dev libjpeg62-turbo-dev
   qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-noto-cjk
   xvfb xauth

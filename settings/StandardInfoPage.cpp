@@ -5,7 +5,8 @@
 
 #include "app/AppWindowLayer.h"
 #include "app/Workspace.h"
-#include "settings/CategoryScores.h"
+#include "app/CategoryScores.h"
+#include "settings/ScoreText.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
 
@@ -78,8 +79,9 @@ bool CStandardInfoPage::ApplyPage()
     float scores[TM_CATEGORY_COUNT];
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
         scores[k] = ScoreFromText(m_scoreTexts[k]);
-    if (const wchar_t* fault = CategoryScoresFault(scores))
-        return Refuse(fault);
+    const int refused = FindRefusedCategoryScore(scores);
+    if (refused >= 0)
+        return Refuse(RefusedCategoryScoreMessage(refused));
 
     const bool same = IsStandardAsRead(m_path);
     m_workspace.SetStandard(m_path, scores);

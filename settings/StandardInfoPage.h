@@ -7,7 +7,7 @@
 //   a path that is empty once trimmed   "标准工程不能为空!"
 //   a path naming no file or folder      "标准工程不存在！请设置合法工程"
 //   a score that is not acceptable       its category's message
-//                                        (settings/CategoryScores.h)
+//                                        (app/CategoryScores.h)
 //   a new standard that cannot be read   "标准工程数据错误，读取失败!"
 // Otherwise it puts the path and the scores on the standard project (and
 // the workspace). Only a new path reads the project: confirming the path of

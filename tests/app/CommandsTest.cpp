@@ -1,6 +1,6 @@
-// The command handlers 182 to 189 (185 and 186 are in ImportTest.cpp),
+// The command handlers 182 to 190 (185 and 186 are in ImportTest.cpp),
 // driven through the scripted window layer; workbooks are read back with
-// xlrd.
+// xlrd, the class workbook with LibreOffice.
 #include <gtest/gtest.h>
 
 #include "tests/app/WorkspaceFixture.h"
@@ -208,7 +208,8 @@ TEST_F(Commands, ExportAndImportOfTheStandardGoThroughTheirDialogs)
     m_window.ClearLog();
     m_window.QueueOpen({file});
     m_workspace.RunCommand(TM_CMD_IMPORT_STANDARD);
-    EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 导入完成!");
+    EXPECT_EQ(m_window.MessageLog(), L"提示: 评分标准 " + file + L".xml 的六项分值之和是 82.5，不是 100。\n"
+                                     L"Tesmo评分系统: 导入完成!");
     const CFileDialogRequest& open = m_window.m_dialogs[0].request;
     EXPECT_FALSE(m_window.m_dialogs[0].save);
     EXPECT_FALSE(open.m_multiple);
@@ -235,3 +236,68 @@ TEST_F(Commands, ImportingAnUnreadableStandardKeepsTheValuesReloadsAndStillSaysD
     m_workspace.ExportScoringStandard();  // cancelled
     EXPECT_TRUE(m_window.m_messages.empty());
 }
+
+TEST_F(Commands, AStandardThatCannotGradeRefusesTheCommandsThatComputeOrWriteWorkbooks)
+{
+    AddStudents({m_zhang});
+    for (const auto& value : m_workspace.GetStandardProject()->m_genInfoItem.GetValues())
+        value->m_selected = false;
+    const std::wstring refused = L"提示: 标准工程 " + m_standard + L" 没有选中任何有分值的评分项，不能评分!";
+    for (int command : {TM_CMD_COMPUTE, TM_CMD_EXPORT_SUMMARY, TM_CMD_REPORT, TM_CMD_EXPORT_DETAILS}) {
+        m_window.ClearLog();
+        m_workspace.RunCommand(command);
+        EXPECT_EQ(m_window.MessageLog(), refused) << command;
+        EXPECT_TRUE(m_window.m_dialogs.empty()) << command;
+    }
+    EXPECT_EQ(m_window.m_projectGrid.GetItemText(1, 3), L"");
+    EXPECT_FALSE(TMTOOLS::OS::FileExist(m_dir.WFile(L"exam/张三.xls").c_str()));
+
+    // A standard that is gone says so; so does start-up, once, for a
+    // standard that selects nothing (a failed load has its own message).
+    m_workspace.SetStandardPrjPath(m_dir.WFile(L"gone/frame.prj"));
+    m_workspace.RebuildStandardProject();
+    m_window.ClearLog();
+    m_workspace.RunCommand(TM_CMD_COMPUTE);
+    EXPECT_EQ(m_window.MessageLog(), L"提示: 标准工程 " + m_dir.WFile(L"gone/frame.prj") + L" 不存在，不能评分!");
+    MakeFile(L"config.xml", "<标准工程信息 标准工程路径=\"" + Utf8(m_standard) +
+                                "\"><总信息 结构形式=\"0\" 振型组合数=\"0\" 地下室层数=\"0\"/></标准工程信息>");
+    m_window.ClearLog();
+    m_workspace.Startup();
+    EXPECT_EQ(m_window.MessageLog(), refused);
+}
+
+TEST_F(Commands, TheClassWorkbookHoldsEveryStudentAndTheClassFigures)
+{
+    TM_REQUIRE_SOFFICE();
+    AddStudents({m_zhang, m_li});
+    const std::wstring path = m_dir.WFile(L"明细");
+    m_window.QueueSave(path);
+    EXPECT_TRUE(m_workspace.RunCommand(TM_CMD_EXPORT_DETAILS));
+    ASSERT_EQ(m_window.m_dialogs.size(), 1u);
+    EXPECT_EQ(m_window.m_dialogs[0].request.m_filter, L"*.xlsx|*.xlsx|All Files (*.*)|*.*||");
+    EXPECT_EQ(m_window.m_dialogs[0].request.m_initialName, L"评分明细.xlsx");
+    EXPECT_EQ(m_window.MessageLog(), L"提示: 导出 " + path + L".xlsx 成功");
+    // It computed: the list shows the totals the workbook holds.
+    EXPECT_EQ(m_window.m_projectGrid.GetItemText(1, 3), L"20.00");
+
+    const std::string sheets = SheetsAsCsv(Utf8(path) + ".xlsx");
+    EXPECT_EQ(sheets.substr(0, sheets.find("统计\n")),
+              "评分明细\n"
+              "工程,状态,总信息,各层信息,结构模型与荷载,计算结果,施工图,钢筋算量接口,总分\n"
+              "张三,读入成功,20.00,0.00,0.00,0.00,0.00,0.00,20.00\n"
+              "李四,读入成功,10.00,0.00,0.00,0.00,0.00,0.00,10.00\n");
+    for (const char* line : {"总信息,15.00,15.00,10.00,20.00\n", "总分,15.00,15.00,10.00,20.00\n", "统计人数,2,",
+                             "总分分段,人数,", "0-10,0,", "10-20,1,", "20-30,1,", "90-100,0,"})
+        EXPECT_NE(sheets.find(line), std::string::npos) << line << "\n" << sheets;
+
+    // The header stays in view and filters; the widest header has room.
+    const std::string xml = RunOutput("unzip -p '" + Utf8(path) + ".xlsx' xl/worksheets/sheet1.xml");
+    EXPECT_NE(xml.find("<pane ySplit=\"1\" topLeftCell=\"A2\" activePane=\"bottomLeft\" state=\"frozen\"/>"),
+              std::string::npos);
+    EXPECT_NE(xml.find("<autoFilter ref=\"A1:I3\"/>"), std::string::npos);
+    EXPECT_NE(xml.find("<col min=\"5\" max=\"5\" width=\"17."), std::string::npos) << xml.substr(0, 800);
+    // The chart counts the ten bands.
+    const std::string chart = RunOutput("unzip -p '" + Utf8(path) + ".xlsx' xl/charts/chart1.xml");
+    EXPECT_NE(chart.find("<c:f>'统计'!$B$12:$B$21</c:f>"), std::string::npos) << chart;
+}
+

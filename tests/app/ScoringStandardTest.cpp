@@ -105,20 +105,64 @@ TEST_F(ScoringStandard, ARootOfAnotherNameIsStillRead)
     EXPECT_FALSE(Selected(0, L"地下室层数"));
 }
 
-TEST_F(ScoringStandard, ScoresReadAsNumbersAndAnythingElseKeepsThePreviousScore)
+TEST_F(ScoringStandard, HandEditsAreReadByTheRulesAndNamedWithTheirLinesInOneWarning)
 {
-    WriteConfig("<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\" 总信息分值=\"12.5\" "
-                "各层信息分值=\"abc\" 结构模型与荷载分值=\"\" 计算结果分值=\"nan\" 施工图分值=\"1e999\"/>");
+    WriteConfig("<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\"\n"
+                " 总信息分值=\"20abc\" 各层信息分值=\"abc\"\n"
+                " 结构模型与荷载分值=\"\" 计算结果分值=\" 12.5 \">\n"
+                "<总信息 结构形式=\"maybe\"\n"
+                " 地下室层数=\"yes\" 没有这项=\"1\"/>\n"
+                "<各层信息 结构层1的层高=\"1\"/></标准工程信息>");
     m_workspace.SetCategoryScore(1, 33.0f);
+    m_workspace.m_tables[kStandard] = [](CScoringProject& project) {
+        AddIntValue(project, TM_CATEGORY_GEN_INFO, L"地下室层数", 1);
+        AddIntValue(project, TM_CATEGORY_GEN_INFO, L"结构形式", 2, true);
+        AddIntValue(project, TM_CATEGORY_LAYER_INFO, L"结构层1的层高", 3000);
+    };
     m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
-    EXPECT_EQ(m_workspace.GetCategoryScore(0), 12.5f);
-    EXPECT_EQ(m_workspace.GetCategoryScore(1), 33.0f);
+    EXPECT_EQ(m_workspace.GetCategoryScore(0), 20.0f);  // as the file was always read
+    EXPECT_EQ(m_workspace.GetCategoryScore(1), 33.0f);  // no number: kept
     EXPECT_EQ(m_workspace.GetCategoryScore(2), 20.0f);
-    EXPECT_EQ(m_workspace.GetCategoryScore(3), 20.0f);  // NaN would poison every total
-    EXPECT_EQ(m_workspace.GetCategoryScore(4), 0.0f);   // so would infinity
-    EXPECT_EQ(m_workspace.GetCategoryScore(5), 0.0f);
+    EXPECT_EQ(m_workspace.GetCategoryScore(3), 12.5f);  // blanks around a number are no text
+    EXPECT_TRUE(Selected(0, L"结构形式"));              // an unknown word leaves the flag
+    EXPECT_TRUE(Selected(0, L"地下室层数"));
+    EXPECT_TRUE(Selected(1, L"结构层1的层高"));
+    EXPECT_EQ(m_window.MessageLog(),
+              L"警告: 评分标准 " + m_workspace.GetConfigPath() +
+                  L" 中有不能使用的内容，已按规则处理：\n"
+                  L"第 2 行：总信息分值=\"20abc\" 的数后还有文字，按 20 读入\n"
+                  L"第 2 行：各层信息分值=\"abc\" 不是数，分值不变\n"
+                  L"第 3 行：结构模型与荷载分值=\"\" 不是数，分值不变\n"
+                  L"第 4 行：“结构形式”的选择标记“maybe”不是 1、0、yes、no、true 或 false，选择不变\n"
+                  L"第 5 行：标准工程的“总信息”中没有“没有这项”这一项");
 }
 
+TEST_F(ScoringStandard, ARefusedScoreIsKeptAndRefusesTheStandardWithTheDialogsMessage)
+{
+    const std::string path = "<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\" ";
+    const struct {
+        const char* scores;
+        const wchar_t* message;
+    } cases[] = {
+        {"各层信息分值=\"-1\"", L"各层信息分值应>=0!"},
+        {"计算结果分值=\"nan\"", L"计算结果分值应>=0!"},
+        {"施工图分值=\"1e999\"", L"施工图分值应>=0!"},
+        {"结构模型与荷载分值=\"1e39\"", L"结构模型与荷载分值应>=0!"},  // finite in double only
+        // Each a float, their sum not: refused where the sum overflows.
+        {"总信息分值=\"3e38\" 各层信息分值=\"3e38\"", L"各层信息分值应>=0!"},
+        {"总信息分值=\"-0.000001\" 各层信息分值=\"70\"", L""},  // a slip the dialog lets pass too
+    };
+    for (const auto& c : cases) {
+        WriteConfig(path + c.scores + "><总信息 结构形式=\"1\"/><各层信息 结构层1的层高=\"1\"/></标准工程信息>");
+        m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
+        std::wstring message;
+        m_workspace.CheckStandard(&message);
+        EXPECT_EQ(message, c.message) << c.scores;
+        m_window.ClearLog();
+        for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
+            m_workspace.SetCategoryScore(k, GetDefaultFullScore(k));
+    }
+}
 TEST_F(ScoringStandard, SelectionWordsAreReadByTheirFirstLettersInAnyCase)
 {
     struct Case {
@@ -184,7 +228,7 @@ TEST_F(ScoringStandard, AStandardThatFailsToLoadIsReportedAfterTheLoadsOwnMessag
                                          L" 不存在.\nTesmo评分系统: 标准工程读取失败，请重新设置一个有效的标准工程!");
 }
 
-TEST_F(ScoringStandard, APathWithoutPrjGivesAnEmptyStandardWithoutMessageAndEveryStudentScoresZero)
+TEST_F(ScoringStandard, APathWithoutPrjGivesAnEmptyStandardWithoutMessageAndComputingRefusesIt)
 {
     WriteConfig("<标准工程信息 标准工程路径=\"/exam/标准/frame\"><总信息 结构形式=\"1\"/></标准工程信息>");
     m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
@@ -194,14 +238,46 @@ TEST_F(ScoringStandard, APathWithoutPrjGivesAnEmptyStandardWithoutMessageAndEver
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
         EXPECT_TRUE(m_workspace.GetStandardProject()->GetItem(k).GetValues().empty());
 
+    // Every student would score 0.00: computing refuses and says why.
     const std::wstring zhang = L"/exam/张三/frame.prj";
     m_workspace.m_tables[zhang] = [](CScoringProject& project) {
         AddIntValue(project, TM_CATEGORY_GEN_INFO, L"结构形式", 2);
     };
     m_workspace.SetStudentPaths({zhang});
     m_workspace.RebuildStudentProjects();
-    ASSERT_TRUE(m_workspace.ComputeTotals());
-    EXPECT_EQ(m_workspace.GetScoreSheet().m_entries[0].TotalText(), L"0.00");
+    EXPECT_FALSE(m_workspace.ComputeTotals());
+    EXPECT_EQ(m_workspace.GetScoreSheet().m_entries[0].TotalText(), L"");
+    EXPECT_EQ(m_window.MessageLog(), L"提示: 标准工程 /exam/标准/frame 不是 .prj 工程文件的路径，不能评分!");
+}
+
+TEST_F(ScoringStandard, ARelativeProjectPathIsTakenInTheFilesFolder)
+{
+    const struct {
+        std::string given;
+        std::wstring read;
+    } cases[] = {
+        {"标准/frame.prj", m_dir.WFile(L"标准/frame.prj")},
+        {"../exam/frame.prj", m_dir.WFile(L"../exam/frame.prj")},
+        {"/exam/标准/frame.prj", L"/exam/标准/frame.prj"},
+        {"c:\\tmcad\\exam\\frame.prj", L"c:\\tmcad\\exam\\frame.prj"},
+    };
+    for (const auto& c : cases) {
+        WriteConfig("<标准工程信息 标准工程路径=\"" + c.given + "\"/>");
+        m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
+        EXPECT_EQ(m_workspace.GetStandardPrjPath(), c.read) << c.given;
+    }
+}
+
+TEST_F(ScoringStandard, SixScoresThatDoNotAddUpTo100GiveANoteExceptInConfigXml)
+{
+    const std::string xml = "<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\" 总信息分值=\"40\"/>";
+    WriteConfig(xml);
+    m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
+    EXPECT_TRUE(m_window.m_messages.empty());
+    const std::wstring file = MakeFile(L"导入.xml", xml);
+    m_workspace.ReadScoringStandard(file);
+    EXPECT_EQ(m_window.MessageLog(), L"提示: 评分标准 " + file + L" 的六项分值之和是 110，不是 100。");
+    EXPECT_EQ(m_workspace.GetCategoryScore(0), 40.0f);
 }
 
 TEST_F(ScoringStandard, ExportThenImportLeavesTheStandardUnchanged)

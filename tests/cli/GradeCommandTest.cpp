@@ -236,3 +236,64 @@ TEST(GradeCommand, RefusesBadCommandLinesAndUnreadableStandards)
               std::string::npos)
         << report.err;
 }
+
+TEST(GradeCommand, RefusesAStandardThatCannotGradeBeforeUnpackingOrWritingAnything)
+{
+    CClass sample;
+    const std::string written = tmtest::ReadBytes(sample.m_standard);
+    const struct {
+        std::string from, to, said;
+    } cases[] = {
+        {kSamples + "/standard/frame.prj", kSamples + "/students/钱七/frame.prj",
+         ": 标准工程 " + kSamples + "/students/钱七/frame.prj 读取失败（读总信息失败），不能评分!"},
+        {"=\"1\"", "=\"0\"", ": 标准工程 " + kSamples + "/standard/frame.prj 没有选中任何有分值的评分项，不能评分!"},
+        // Each score a float, their sum not: no total could be shown.
+        {"总信息分值=\"30\" 各层信息分值=\"30\"", "总信息分值=\"3e38\" 各层信息分值=\"3e38\"", ": 各层信息分值应>=0!"},
+    };
+    for (const auto& c : cases) {
+        std::string text = written;
+        for (size_t at = text.find(c.from); at != std::string::npos; at = text.find(c.from, at + c.to.size()))
+            text.replace(at, c.from.size(), c.to);
+        const std::string bad = sample.m_dir.File("bad.xml");
+        tmtest::WriteBytes(bad, text);
+        CCliRun run = RunCli("grade --json --report --standard " + Quoted(bad) + " --summary " +
+                             Quoted(sample.m_dir.File("s.xls")) + " --details " + Quoted(sample.m_dir.File("d.xlsx")) +
+                             sample.Archives());
+        EXPECT_EQ(run.status, 1) << c.to;
+        EXPECT_NE(run.err.find("tmscore-cli grade: " + bad + c.said), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(tmtest::RunOutput("ls " + Quoted(sample.m_dir.Path()) + " | LC_ALL=C sort"),
+                  "bad.xml\n张三.zip\n李四.zip\n标准.xml\n王五.zip\n赵六.zip\n钱七.zip\n");
+    }
+}
+
+TEST(GradeCommand, WritesTheClassWorkbookAndCollectsEveryWorkbookInTheOutputFolder)
+{
+    TM_REQUIRE_SOFFICE();
+    CClass sample;
+    // A second 张三, from elsewhere: its workbook must not replace the first.
+    tmtest::Run("mkdir -p " + Quoted(sample.m_dir.File("其他")) + " && cp -r " + Quoted(kSamples + "/students/张三") +
+                " " + Quoted(sample.m_dir.File("其他/")));
+    CCliRun run = RunCli("grade --report --output-dir out --summary 汇总 --details 明细.xlsx --standard " +
+                             Quoted(sample.m_standard) + sample.Archives() + " 其他/张三/frame.prj",
+                         sample.m_dir.Path());
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(tmtest::RunOutput("cd " + Quoted(sample.m_dir.File("out")) + " && ls | LC_ALL=C sort"),
+              "张三 (2).xls\n张三.xls\n明细.xlsx\n李四.xls\n汇总.xls\n王五.xls\n赵六.xls\n钱七.xls\n");
+    EXPECT_EQ(tmtest::RunOutput("cd " + Quoted(sample.m_dir.Path()) + " && ls *.xls 2>/dev/null"), "");
+
+    const std::string sheets = tmtest::SheetsAsCsv(sample.m_dir.File("out/明细.xlsx"));
+    EXPECT_EQ(sheets.substr(0, sheets.find("统计\n")),
+              "评分明细\n"
+              "工程,状态,总信息,各层信息,结构模型与荷载,计算结果,施工图,钢筋算量接口,总分\n"
+              "张三,读入成功,30.00,30.00,20.00,20.00,0.00,0.00,100.00\n"
+              "李四,读入成功,30.00,30.00,20.00,20.00,0.00,0.00,100.00\n"
+              "王五,读入成功,29.55,23.25,0.00,1.60,0.00,0.00,54.40\n"
+              "赵六,读入成功,30.00,30.00,0.00,0.80,0.00,0.00,60.80\n"
+              "钱七,读总信息失败,0.00,0.00,0.00,0.00,0.00,0.00,0.00\n"
+              "张三,读入成功,30.00,30.00,20.00,20.00,0.00,0.00,100.00\n");
+    // Six students: mean 69.20, median (60.80 + 100.00) / 2.
+    for (const char* line : {"总分,69.20,80.40,0.00,100.00", "统计人数,6,", "0-10,1,", "50-60,1,", "60-70,1,",
+                             "80-90,0,", "90-100,3,"})
+        EXPECT_NE(sheets.find(line), std::string::npos) << line << "\n" << sheets;
+}

@@ -237,4 +237,23 @@ TEST(ProjectLoad, AModelThatFailsAfterItsGeneralSectionsKeepsTheGeneralValuesOnl
         EXPECT_EQ(ValueCount(project, category), 0u) << category;
 }
 
+TEST(ProjectLoad, AModelFileInUtf16FailsToLoadBesideItsResultFiles)
+{
+    // The sample standard's model as UTF-16: its second line starts with a
+    // NUL, so there is no storey count to read.
+    std::string utf16 = "\xff\xfe";
+    for (char c : tmtest::ReadBytes(kSamples + "/standard/frame.prj"))
+        utf16 += std::string(1, c) + '\0';
+    tmtest::CTempDir dir;
+    tmtest::Run("cp " + kSamples + "/standard/frame_*.txt " + dir.Path());
+    tmtest::WriteBytes(dir.File("frame.prj"), utf16);
+    CScoringProject project;
+    project.SetProjectPath(dir.WFile(L"frame.prj"), kScores);
+    tmtest::CMessageRecorder recorder;
+    EXPECT_FALSE(project.Load());
+    EXPECT_EQ(project.GetLoadStatusText(), L"读总信息失败");
+    for (int category = 0; category < TM_CATEGORY_COUNT; ++category)
+        EXPECT_EQ(ValueCount(project, category), 0u) << category;
+}
+
 }  // namespace

@@ -85,13 +85,13 @@ TEST(ProjectModel, KeywordWithMoreOnItsLineIsNotTheKeyword)
     EXPECT_EQ(project.m_genInfoItem.m_values.size(), 1u);
 }
 
-TEST(ProjectModel, EmptyFileReadsAsAModelWithoutStoreys)
+TEST(ProjectModel, AFileEndingBeforeItsStoreyCountIsRefused)
 {
-    CScoringProject project;
-    ASSERT_TRUE(ReadPrjText(L"", project));
-    EXPECT_EQ(tmtest::ValueText(project.m_genInfoItem, L"结构计算总层数"), L"0");
-    EXPECT_EQ(project.m_genInfoItem.m_values.size(), 1u);
-    EXPECT_EQ(project.m_loadCaseNames, (std::vector<std::wstring>{L"消防荷载"}));
+    for (const wchar_t* text : {L"", L"Version06.3-2\n", L"Version06.3-2\n\n"}) {
+        CScoringProject project;
+        EXPECT_FALSE(ReadPrjText(text, project)) << tmtest::Utf8(text);
+        EXPECT_TRUE(project.m_genInfoItem.m_values.empty());
+    }
 }
 
 TEST(ProjectModel, FileEndingAfterTheGeneralSectionsKeepsTableDefaults)

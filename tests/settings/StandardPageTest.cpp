@@ -1,11 +1,11 @@
 // The standard page: what it shows, what it refuses and in which order,
 // when it reads the standard project and when it changes the scores only;
-// and the score rule it shares with any other place that takes scores.
+// and how a score text is read.
 #include <gtest/gtest.h>
 #include <cmath>
 #include <unistd.h>
 
-#include "settings/CategoryScores.h"
+#include "settings/ScoreText.h"
 #include "tools/TmOS.h"
 #include "tests/settings/SettingsFixture.h"
 
@@ -54,6 +54,8 @@ TEST_F(StandardPageTest, RefusesInOrderEachWithItsMessage)
     EXPECT_FALSE(Apply(m_dir.WPath() + L"/gone.prj", {L"-1", L"-1", L"20", L"20", L"0", L"0"}));
     // Two scores below zero: the first in category order is named.
     EXPECT_FALSE(Apply(m_first, {L"30", L"-0.0001", L"20", L"-5", L"0", L"0"}));
+    // A number beyond the float range would make every total inf.
+    EXPECT_FALSE(Apply(m_first, {L"30", L"30", L"20", L"1e39", L"0", L"0"}));
     // A project that cannot be read: a folder named like one.
     const std::wstring broken = m_dir.WPath() + L"/b/frame.prj";
     TMTOOLS::OS::mkdir_r(broken.c_str());
@@ -61,6 +63,7 @@ TEST_F(StandardPageTest, RefusesInOrderEachWithItsMessage)
     EXPECT_EQ(Messages(), L"提示: 标准工程不能为空!\n"
                           L"提示: 标准工程不存在！请设置合法工程\n"
                           L"提示: 各层信息分值应>=0!\n"
+                          L"提示: 计算结果分值应>=0!\n"
                           L"提示: 标准工程数据错误，读取失败!");
     EXPECT_FALSE(m_workspace.IsStandardLoaded());
 
@@ -112,7 +115,7 @@ TEST_F(StandardPageTest, BrowseOffersProjectFilesAndTakesTheChoiceWithoutReading
     EXPECT_EQ(m_workspace.GetStandardProject()->m_prjPath, m_first);
 }
 
-TEST(CategoryScoresTest, TextsReadAsDecimalNumbersAndUnusableScoresAreRefused)
+TEST(ScoreTextTest, TheLeadingDecimalNumberCountsAndAnythingElseIsZero)
 {
     EXPECT_EQ(ScoreFromText(L"  12.5 分"), 12.5f);
     EXPECT_EQ(ScoreFromText(L"abc"), 0.0f);
@@ -120,16 +123,6 @@ TEST(CategoryScoresTest, TextsReadAsDecimalNumbersAndUnusableScoresAreRefused)
     EXPECT_EQ(ScoreFromText(L"0x10"), 0.0f);
     EXPECT_EQ(ScoreFromText(L"inf"), 0.0f);
     EXPECT_TRUE(std::isinf(ScoreFromText(L"1e39")));
-
-    const float fine[TM_CATEGORY_COUNT] = {30, 30, 20, 20, 0, -0.000001f};
-    EXPECT_EQ(CategoryScoresFault(fine), nullptr);
-    const float infinite[TM_CATEGORY_COUNT] = {30, 30, 20, ScoreFromText(L"1e39"), -1, 0};
-    EXPECT_STREQ(CategoryScoresFault(infinite), L"计算结果分值应>=0!");
-    // Each finite, but the total would not be.
-    const float huge[TM_CATEGORY_COUNT] = {1, 3e38f, 1, 1, 3e38f, 1};
-    EXPECT_STREQ(CategoryScoresFault(huge), L"施工图分值应>=0!");
-    const float nan[TM_CATEGORY_COUNT] = {0, 0, 0, 0, 0, std::nanf("")};
-    EXPECT_STREQ(CategoryScoresFault(nan), L"钢筋算量接口分值应>=0!");
 }
 
 }  // namespace

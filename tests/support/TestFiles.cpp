@@ -88,6 +88,34 @@ bool HaveCommand(const std::string& name)
     return Run("command -v '" + name + "' >/dev/null 2>&1") == 0;
 }
 
+std::string SheetsAsCsv(const std::string& workbook)
+{
+    CTempDir scratch;
+    // Tokens: comma, double quote, UTF-8, from line 1, no column types,
+    // language default, unquoted text, detect numbers, cells as shown,
+    // no formulas, no BOM, and every sheet (NAME-SHEET.csv).
+    const std::string command = "HOME='" + scratch.Path() + "' soffice -env:UserInstallation=file://" +
+                                scratch.Path() + "/profile --headless --convert-to " +
+                                "'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,true,false,false,-1' " +
+                                "--outdir '" + scratch.Path() + "/csv' '" + workbook + "' >'" + scratch.Path() +
+                                "/log' 2>&1";
+    if (Run(command) != 0)
+        return std::string();
+    // soffice names each file as it writes it, in sheet order.
+    std::string sheets;
+    const std::string log = ReadBytes(scratch.File("log"));
+    const std::string mark = "Writing sheet ";
+    for (size_t at = log.find(mark); at != std::string::npos; at = log.find(mark, at + 1)) {
+        const size_t arrow = log.find(" -> ", at);
+        const size_t end = log.find('\n', arrow);
+        if (arrow == std::string::npos || end == std::string::npos)
+            return std::string();
+        sheets += log.substr(at + mark.size(), arrow - at - mark.size()) + "\n" +
+                  ReadBytes(log.substr(arrow + 4, end - arrow - 4));
+    }
+    return sheets;
+}
+
 bool RunningInCi()
 {
     const char* ci = getenv("CI");

@@ -41,6 +41,11 @@ std::string RunOutput(const std::string& command, int* status = nullptr);
 
 // Whether a program of that name is on the PATH.
 bool HaveCommand(const std::string& name);
+// Reads every sheet of workbook back through LibreOffice as CSV (UTF-8,
+// cells as shown): "sheet name\n" followed by its lines, for each sheet in
+// order. Empty when the conversion failed. Use after TM_REQUIRE_SOFFICE.
+std::string SheetsAsCsv(const std::string& workbook);
+
 // Whether the tests run in CI (the environment sets CI, to anything but
 // "false" or "0").
 bool RunningInCi();

@@ -1,5 +1,5 @@
-// Score texts and the check of the six full scores.
-#include "settings/CategoryScores.h"
+// Reading and showing score texts.
+#include "settings/ScoreText.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -8,15 +8,6 @@
 #include "tools/TmString.h"
 
 namespace {
-
-const wchar_t* const kScoreFaults[TM_CATEGORY_COUNT] = {
-    L"总体信息分值应>=0!", L"各层信息分值应>=0!", L"结构模型与荷载分值应>=0!",
-    L"计算结果分值应>=0!", L"施工图分值应>=0!",   L"钢筋算量接口分值应>=0!",
-};
-
-// The lowest score taken: one a hair below zero ("-0.000001") is accepted
-// as it stands.
-const double kLowestScore = -0.00001;
 
 bool IsDigit(wchar_t c)
 {
@@ -83,20 +74,4 @@ float ScoreFromText(const std::wstring& text)
 std::wstring ScoreShownText(float score)
 {
     return TMTOOLS::String::stringFormat(L"%.7g", (double)score);
-}
-
-const wchar_t* CategoryScoresFault(const float (&scores)[TM_CATEGORY_COUNT])
-{
-    // Totals add the six in double and round once to float: the sum is
-    // checked the same way.
-    double sum = 0.0;
-    for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
-        const float score = scores[k];
-        if (!std::isfinite(score) || (double)score < kLowestScore)
-            return kScoreFaults[k];
-        sum += score;
-        if (!std::isfinite(ToFloat(sum)))
-            return kScoreFaults[k];
-    }
-    return nullptr;
 }
