@@ -109,7 +109,8 @@ public:
     const CScoringProject* GetStandardProject() const { return m_standardProject.get(); }
     bool IsStandardLoaded() const { return m_standardLoaded; }
     // Loads the standard record in place, as it stands (the settings dialog,
-    // after it gave the record a new path); no message of its own. True
+    // after it gave the record a new path); no message of its own. A path
+    // SetProjectPath refuses reads nothing and empties the values. True
     // when it loaded.
     bool LoadStandardProject();
 
@@ -165,6 +166,11 @@ public:
     // and the six scores and loads it; "标准工程读取失败，..." when the path
     // is usable but loading fails. True when it loaded.
     bool RebuildStandardProject();
+    // The settings dialog's standard page: puts path and the six scores on
+    // the standard project (a record is made when there is none; what
+    // SetProjectPath answers is not looked at) and on the workspace, which
+    // then names what the standard project carries.
+    void SetStandard(const std::wstring& path, const float (&scores)[TM_CATEGORY_COUNT]);
     // After the standard was read: shows CheckStandard's message once,
     // unless reading has already said it (a failed load has its own
     // message) or the path is one that is silently unusable (the built-in

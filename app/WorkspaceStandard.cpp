@@ -270,9 +270,33 @@ bool CWorkspace::RebuildStandardProject()
     return m_standardLoaded;
 }
 
+void CWorkspace::SetStandard(const std::wstring& path, const float (&scores)[TM_CATEGORY_COUNT])
+{
+    if (!m_standardProject)
+        m_standardProject.reset(new CScoringProject);
+    m_standardProject->SetProjectPath(path, scores);
+    m_standardPrjPath = path;
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
+        m_categoryScores[k] = scores[k];
+}
+
 bool CWorkspace::LoadStandardProject()
 {
-    m_standardLoaded = m_standardProject && LoadProject(*m_standardProject);
+    m_standardLoaded = false;
+    if (!m_standardProject)
+        return false;
+    CScoringProject& standard = *m_standardProject;
+    float scores[TM_CATEGORY_COUNT];
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
+        scores[k] = standard.GetItem(k).m_fullScore;
+    // A refused path keeps the folder and base path of the one before it:
+    // reading would take that project's result files.
+    if (!standard.SetProjectPath(standard.m_prjPath, scores)) {
+        standard.ClearAllValues();
+        standard.m_loadStatus = TM_LOAD_FAILED;
+        return false;
+    }
+    m_standardLoaded = LoadProject(standard);
     return m_standardLoaded;
 }
 

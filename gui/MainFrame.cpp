@@ -25,6 +25,7 @@
 #include "gui/RibbonCommands.h"
 #include "gui/TmScoreView.h"
 #include "gui/WorkspaceJob.h"
+#include "settings/ScoringSettingDlg.h"
 #include "tools/TmMessage.h"
 
 namespace {
@@ -112,6 +113,10 @@ CMainFrame::CMainFrame(const std::wstring& programFolder)
     CAppLook::Apply(CAppLook::Stored());
     for (QAction* look : m_looks->actions())
         look->setChecked(look->data().toInt() == CAppLook::Stored());
+
+    m_settingsDialog = [this](QWidget* parent, CWorkspace& workspace) {
+        return CScoringSettingDlg::Run(parent, workspace, *this);
+    };
 
     TMTOOLS::OS::TmMessagePresenter previous = nullptr;
     TMTOOLS::OS::SetMessagePresenter(&CMainFrame::PresentToolsMessage, this, &previous, &m_previousContext);

@@ -75,7 +75,8 @@ public:
     QString StatusMessage() const;
 
     // The scoring settings dialog: modal over parent, edits workspace, true
-    // on OK. Until one is plugged in, "评分设置" says it is not available.
+    // on OK. The window opens settings/'s CScoringSettingDlg; tests may put
+    // another in its place.
     using CSettingsDialogRunner = std::function<bool(QWidget* parent, CWorkspace& workspace)>;
     void SetSettingsDialogRunner(CSettingsDialogRunner runner) { m_settingsDialog = std::move(runner); }
 
@@ -122,6 +123,9 @@ private:
     // bar's summary from the score sheet.
     void ShowSheet();
     void ShowAbout();
+    // GUI thread: the owner of a box or file dialog, the modal dialog that
+    // is open (the settings dialog) or else the window.
+    QWidget* DialogOwner();
     // Runs a modal box or dialog with the arrow cursor over any wait cursor.
     template <typename Show>
     auto Modal(Show show) -> decltype(show());

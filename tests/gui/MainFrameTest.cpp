@@ -26,21 +26,6 @@ QString Q(const std::wstring& text)
     return QString::fromStdWString(text);
 }
 
-QString Cell(const QTableWidget& grid, int row, int column)
-{
-    const QTableWidgetItem* item = grid.item(row, column);
-    return item ? item->text() : QString();
-}
-
-// The score view's row of value name, or -1.
-int RowOf(const QTableWidget& view, const QString& name)
-{
-    for (int r = 0; r < view.rowCount(); ++r)
-        if (Cell(view, r, 0) == name)
-            return r;
-    return -1;
-}
-
 void Press(QTableWidget& grid, int row)
 {
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, grid.visualItemRect(grid.item(row, 0)).center());
@@ -57,11 +42,7 @@ private:
 
     CTestFrame& StartedFrame()
     {
-        m_frame.reset(new CTestFrame(m_class->Folder()));
-        m_frame->show();
-        m_frame->Start();
-        if (!m_frame->WaitIdle())
-            qFatal("start-up did not end");
+        m_frame = StartFrame(*m_class);
         return *m_frame;
     }
 
