@@ -12,6 +12,7 @@
 
 #include "app/AppWindowLayer.h"
 #include "app/FolderTree.h"
+#include "app/ListedLines.h"
 #include "archive/ArchiveUnpack.h"
 #include "tools/TmMessage.h"
 #include "tools/TmOS.h"
@@ -105,7 +106,16 @@ void RemoveEntry(const std::wstring& path)
         unlink(Native(path).c_str());
 }
 
-std::wstring StatusText(ArchiveUnpackStatus status, const std::wstring& archivePath)
+// A byte count as the user reads it: "2 GiB", "1.5 GiB", "300 MiB".
+std::wstring ByteText(uint64_t bytes)
+{
+    const double gib = (double)bytes / (1ull << 30);
+    if (gib >= 1.0)
+        return stringFormat(L"%.4g GiB", gib);
+    return stringFormat(L"%.4g MiB", (double)bytes / (1ull << 20));
+}
+
+std::wstring StatusText(ArchiveUnpackStatus status, const std::wstring& archivePath, const CArchiveLimits& limits)
 {
     switch (status) {
     case ArchiveUnpackStatus::Ok: return std::wstring();
@@ -119,7 +129,9 @@ std::wstring StatusText(ArchiveUnpackStatus status, const std::wstring& archiveP
     case ArchiveUnpackStatus::Damaged: return L"压缩包已损坏";
     case ArchiveUnpackStatus::Unsupported: return L"压缩方法不支持";
     case ArchiveUnpackStatus::Encrypted: return L"压缩包有密码";
-    case ArchiveUnpackStatus::TooLarge: return L"压缩包过大";
+    case ArchiveUnpackStatus::TooLarge:
+        return stringFormat(L"压缩包过大：解压后超过 %s 或多于 %u 个文件，未解压", ByteText(limits.m_maxTotalBytes).c_str(),
+                            (unsigned)limits.m_maxEntries);
     case ArchiveUnpackStatus::CannotWrite: return kCannotWrite;
     }
     return L"压缩包已损坏";
@@ -165,7 +177,7 @@ bool HoistSingleProjectFolder(const std::wstring& folder, int& candidates)
 }  // namespace
 
 CStudentImport::CStudentImport(CAppWindowLayer& window, const std::wstring& standardPrjPath)
-    : m_window(window), m_locks(new CDestinationLocks)
+    : m_window(window), m_locks(new CDestinationLocks), m_maxUnpackBytes(TM_DEFAULT_UNPACK_BYTES)
 {
     std::wstring folder;
     TMTOOLS::OS::GetFolderPath(standardPrjPath, folder);
@@ -363,11 +375,16 @@ std::wstring CStudentImport::ExtractProjectArchive(const std::wstring& archivePa
     const std::wstring scratch = CDestinationLocks::ScratchBeside(destination, "new");
     if (mkdir(Native(scratch).c_str(), 0777) != 0)
         return kCannotWrite;
-    const CArchiveUnpackResult unpacked = UnpackArchive(archivePath, scratch);
+    struct stat archive;
+    const CArchiveLimits limits =
+        ArchiveLimitsFor(StatOf(archivePath, archive) ? (uint64_t)archive.st_size : 0, m_maxUnpackBytes);
+    const CArchiveUnpackResult unpacked = UnpackArchive(archivePath, scratch, limits);
     WarnRefused(archivePath, unpacked);
     if (unpacked.m_status != ArchiveUnpackStatus::Ok) {
+        // Nothing of a refused archive stays: what it had written so far
+        // goes with its scratch folder.
         DeleteFolderTree(scratch);
-        return StatusText(unpacked.m_status, archivePath);
+        return StatusText(unpacked.m_status, archivePath, limits);
     }
     int candidates = 0;
     if (!HoistSingleProjectFolder(scratch, candidates) && candidates > 1)
@@ -422,12 +439,12 @@ void CStudentImport::WarnRefused(const std::wstring& archivePath, const CArchive
     if (unpacked.m_refused.empty())
         return;
     // Told, so that nobody takes the project for complete.
-    std::wstring names;
-    for (const CRefusedEntry& entry : unpacked.m_refused) {
-        names += L"\n";
-        names += entry.m_name.empty() ? stringFormat(L"(第 %d 项，名称过长或无效)", entry.m_index + 1) : entry.m_name;
-    }
+    std::vector<std::wstring> names;
+    for (const CRefusedEntry& entry : unpacked.m_refused)
+        names.push_back(entry.m_name.empty() ? stringFormat(L"(第 %d 项，名称过长或无效)", entry.m_index + 1)
+                                             : entry.m_name);
     TMTOOLS::OS::TmShowWarnMessage(stringFormat(L"压缩文件 %s 中有 %d 个文件的名称或类型不安全，未解压：%s",
-                                                archivePath.c_str(), (int)unpacked.m_refused.size(), names.c_str())
+                                                archivePath.c_str(), (int)unpacked.m_refused.size(),
+                                                ListedLines(names).c_str())
                                        .c_str());
 }

@@ -25,6 +25,7 @@
 // layer and the message presenter; everything else is in the outcomes.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <set>
@@ -51,6 +52,11 @@ public:
     ~CStudentImport();
     CStudentImport(const CStudentImport&) = delete;
     CStudentImport& operator=(const CStudentImport&) = delete;
+
+    // The least total one archive may unpack to (ArchiveUnpack.h: 100
+    // times the archive's size when that is more); TM_DEFAULT_UNPACK_BYTES
+    // until set. An archive over it is refused and nothing of it kept.
+    void SetMaxUnpackBytes(uint64_t bytes) { m_maxUnpackBytes = bytes; }
 
     // Imports input, a full path, and appends one outcome per project or
     // failure (a folder gives one per entry taken). Stops between a
@@ -101,4 +107,5 @@ private:
     std::set<std::wstring> m_archiveFolders;  // resolved folders claimed by archives
     std::unique_ptr<CDestinationLocks> m_locks;  // of resolved folders
     std::set<std::wstring> m_swept;  // parents cleared of leftovers
+    uint64_t m_maxUnpackBytes;
 };

@@ -26,6 +26,7 @@ int CWorkspace::AddStudentInputs(const std::vector<std::wstring>& inputs)
     CStudentImport import(m_window, m_standardProject && !m_standardProject->m_prjPath.empty()
                                         ? m_standardProject->m_prjPath
                                         : m_standardPrjPath);
+    import.SetMaxUnpackBytes(m_maxUnpackBytes);
     std::vector<CImportOutcome> outcomes;
     const int total = (int)inputs.size();
     const wchar_t* what = L"解压学生工程";

@@ -114,6 +114,15 @@ void UnpackZipEntries(ZipHandle archive, const std::wstring& folder, const CArch
 
 }  // namespace
 
+CArchiveLimits ArchiveLimitsFor(uint64_t archiveBytes, uint64_t floorBytes)
+{
+    CArchiveLimits limits;
+    const uint64_t scaled =
+        archiveBytes > UINT64_MAX / TM_UNPACK_RATIO ? UINT64_MAX : archiveBytes * TM_UNPACK_RATIO;
+    limits.m_maxTotalBytes = scaled > floorBytes ? scaled : floorBytes;
+    return limits;
+}
+
 CArchiveUnpackResult UnpackArchive(const std::wstring& archivePath, const std::wstring& folder,
                                    const CArchiveLimits& limits)
 {

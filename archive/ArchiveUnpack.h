@@ -37,6 +37,19 @@ struct CArchiveLimits {
     uint64_t m_maxTotalBytes = 16ull << 30;
 };
 
+// What one hand-in may unpack to in all, unless the user raised it: 2 GiB,
+// or 100 times the archive's own size when that is more. Real projects
+// compress a few times over; an archive that inflates a thousandfold (3 MB
+// into 3 GB) is a bomb, and would fill the disk and keep the run busy for
+// minutes.
+const uint64_t TM_DEFAULT_UNPACK_BYTES = 2ull << 30;
+const uint64_t TM_UNPACK_RATIO = 100;
+
+// The limits for an archive of archiveBytes: the total is the larger of
+// floorBytes and TM_UNPACK_RATIO times archiveBytes; entries as the
+// defaults.
+CArchiveLimits ArchiveLimitsFor(uint64_t archiveBytes, uint64_t floorBytes = TM_DEFAULT_UNPACK_BYTES);
+
 // An entry left out because of its name or its kind.
 struct CRefusedEntry {
     int m_index;          // 0-based position in the archive

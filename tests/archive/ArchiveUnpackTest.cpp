@@ -132,6 +132,12 @@ TEST_F(ArchiveUnpack, EntryCountAndSizesAreBounded)
     limits.m_maxTotalBytes = 1500;
     EXPECT_EQ(Unpack(SevenZip({{"a", std::string(800, 'a')}, {"b", std::string(800, 'b')}}), limits).m_status,
               ArchiveUnpackStatus::TooLarge);
+    // A hand-in may unpack to 2 GiB, or to 100 times its size when more.
+    EXPECT_EQ(ArchiveLimitsFor(3 << 20).m_maxTotalBytes, 2ull << 30);
+    EXPECT_EQ(ArchiveLimitsFor(30ull << 20).m_maxTotalBytes, 3000ull << 20);
+    EXPECT_EQ(ArchiveLimitsFor(3 << 20, 1 << 20).m_maxTotalBytes, 300ull << 20);
+    EXPECT_EQ(ArchiveLimitsFor(UINT64_MAX / 2).m_maxTotalBytes, UINT64_MAX);
+
     limits = CArchiveLimits();
     limits.m_maxEntries = 2;
     EXPECT_EQ(Unpack(Write("many.rar", tmtest::BuildRar({{"a", "a"}, {"b", "b"}, {"c", "c"}})), limits).m_status,
