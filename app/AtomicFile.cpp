@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "tools/TmOS.h"
+#include "tools/TmOutputFile.h"
 
 namespace {
 
@@ -42,10 +43,11 @@ bool ReplaceFileByWriting(const std::wstring& path, const std::function<bool(con
 {
     if (path.empty())
         return false;
-    const std::string target = TMTOOLS::OS::NativePath(path);
-    struct stat st;
-    bool exists = stat(target.c_str(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode))
+    // A link is written through, a special file never replaced.
+    std::string target;
+    bool exists = false;
+    mode_t mode = 0;
+    if (!TMTOOLS::OS::ResolveOutputPath(TMTOOLS::OS::NativePath(path), target, exists, mode))
         return false;
 
     std::string temp = target + ".tmp-XXXXXX";
@@ -54,7 +56,7 @@ bool ReplaceFileByWriting(const std::wstring& path, const std::function<bool(con
         return false;
     // mkstemp makes the file private; keep the replaced file's mode, or
     // give a new file the usual one.
-    fchmod(fd, exists ? (st.st_mode & 07777) : 0644);
+    fchmod(fd, exists ? mode : 0644);
     close(fd);
 
     bool ok = write(temp);

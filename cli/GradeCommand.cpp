@@ -1,6 +1,6 @@
 // tmscore-cli grade --standard FILE [--summary OUT.xls] [--details OUT.xlsx]
 //                   [--report] [--output-dir DIR] [--overwrite] [--jobs N]
-//                   [--json] INPUT...
+//                   [--max-unpack SIZE] [--json] INPUT...
 //
 // The whole grading run of the desktop program in one command: reads the
 // scoring standard as start-up reads config.xml; adds each INPUT in order
@@ -14,7 +14,15 @@
 // --details the class workbook as "导出评分明细" does. With --output-dir,
 // the students' workbooks go into DIR (named after their project folders)
 // instead of beside each folder, and relative --summary and --details
-// names are taken in DIR.
+// names are taken in DIR. An archive may unpack to 2 GiB in all, or 100
+// times its own size when that is more; --max-unpack SIZE (bytes, or with
+// K, M, G or T) sets the 2 GiB. One over it is refused, nothing of it kept.
+//
+// The workbooks never replace what the run reads: a --summary or --details
+// path that is the standard, its project or an input (an archive, a .prj,
+// one directly in a folder given) is refused before anything is unpacked,
+// and so is one that exists and is not a regular file (a FIFO, a device).
+// A symbolic link is written through; the file replaced keeps its mode.
 //
 // A standard that cannot grade (its project does not load, no value worth
 // points is selected, a category score is refused) stops the run before
@@ -40,19 +48,24 @@
 // grading could not run or a workbook failed; 2 for a bad command line;
 // 130 when Ctrl-C stopped it (between projects; nothing is left half
 // written or locked).
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/TextColumns.h"
 #include "app/Workspace.h"
+#include "archive/ArchiveUnpack.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
 #include "cli/JsonWriter.h"
+#include "cli/RunInputs.h"
 #include "cli/TerminalWindowLayer.h"
 #include "scoring/ScoreSheet.h"
 #include "tools/TmOS.h"
@@ -63,6 +76,31 @@ using TMTOOLS::String::stringFormat;
 namespace {
 
 const int kMaxJobs = 64;
+
+// "4G", "500M", "3000000": a size in bytes, with an optional binary unit.
+bool ParseSize(const std::string& text, uint64_t& bytes)
+{
+    char* end = nullptr;
+    errno = 0;
+    const unsigned long long number = strtoull(text.c_str(), &end, 10);
+    if (text.empty() || !isdigit((unsigned char)text[0]) || errno != 0 || number == 0)
+        return false;
+    int shift = 0;
+    switch (toupper((unsigned char)*end)) {
+    case 0: break;
+    case 'K': shift = 10; break;
+    case 'M': shift = 20; break;
+    case 'G': shift = 30; break;
+    case 'T': shift = 40; break;
+    default: return false;
+    }
+    if (*end && end[1] != 0 && strcasecmp(end + 1, "iB") != 0 && strcasecmp(end + 1, "B") != 0)
+        return false;
+    if (number > (UINT64_MAX >> shift))
+        return false;
+    bytes = (uint64_t)number << shift;
+    return true;
+}
 
 int Usage(const std::string& problem)
 {
@@ -106,7 +144,7 @@ void PrintTable(const CScoreSheet& sheet)
                             Padded(student.m_status, 12).c_str(), student.TotalText().c_str());
     }
     std::string text = Utf8(out);
-    fwrite(text.data(), 1, text.size(), stdout);
+    WriteStandardOutput(text);
 }
 
 void PrintJson(const CWorkspace& workspace)
@@ -133,22 +171,26 @@ void PrintJson(const CWorkspace& workspace)
                ", \"totalText\": " + CJsonWriter::Quote(student.TotalText()) + "}";
     }
     out += sheet.m_entries.empty() ? "]}\n" : "\n ]}\n";
-    fwrite(out.data(), 1, out.size(), stdout);
+    WriteStandardOutput(out);
 }
 
-// Where the workbooks go: the output folder (made here; empty without
-// --output-dir), and the summary and details paths, relative names taken
+// Where the workbooks go: the output folder (empty without --output-dir;
+// made by MakeFolder), and the summary and details paths, relative names taken
 // in the output folder when there is one, and with the extension the
 // commands add to a name without any ".".
 struct COutputPaths {
     explicit COutputPaths(const CCliArguments& arguments)
     {
-        if (arguments.Has("--output-dir")) {
+        if (arguments.Has("--output-dir"))
             m_folder = CCliArguments::AbsolutePath(arguments.Value("--output-dir"));
-            TMTOOLS::OS::mkdir_r(m_folder.c_str());
-        }
         m_summary = Resolve(arguments.Value("--summary"), L".xls");
         m_details = Resolve(arguments.Value("--details"), L".xlsx");
+    }
+
+    void MakeFolder() const
+    {
+        if (!m_folder.empty())
+            TMTOOLS::OS::mkdir_r(m_folder.c_str());
     }
 
     std::wstring Resolve(const std::string& name, const wchar_t* extension) const
@@ -178,7 +220,7 @@ int Interrupted(CWorkspace& workspace)
 int RunGrade(const std::vector<std::string>& args)
 {
     CCliArguments arguments;
-    if (!arguments.Parse(args, {"--standard", "--summary", "--details", "--output-dir", "--jobs"},
+    if (!arguments.Parse(args, {"--standard", "--summary", "--details", "--output-dir", "--jobs", "--max-unpack"},
                          {"--report", "--overwrite", "--json"}))
         return Usage(arguments.m_error);
     if (!arguments.Has("--standard") || arguments.Value("--standard").empty())
@@ -194,6 +236,9 @@ int RunGrade(const std::vector<std::string>& args)
             return Usage("--jobs takes a number from 1 to " + std::to_string(kMaxJobs));
         jobs = (int)value;
     }
+    uint64_t maxUnpack = TM_DEFAULT_UNPACK_BYTES;
+    if (arguments.Has("--max-unpack") && !ParseSize(arguments.Value("--max-unpack"), maxUnpack))
+        return Usage("--max-unpack takes a size such as 4G or 500M");
     for (const char* option : {"--summary", "--details", "--output-dir"}) {
         if (arguments.Has(option) && arguments.Value(option).empty())
             return Usage(std::string("the name after ") + option + " is empty");
@@ -211,6 +256,7 @@ int RunGrade(const std::vector<std::string>& args)
     CTerminalWindowLayer::CatchInterrupt();
     CWorkspace workspace(window);
     workspace.SetLoadJobs(jobs);
+    workspace.SetMaxUnpackBytes(maxUnpack);
     if (!workspace.ReadScoringStandard(CCliArguments::AbsolutePath(standardFile))) {
         fprintf(stderr, "tmscore-cli grade: %s is not a scoring-standard file\n", standardFile.c_str());
         return TM_CLI_FAILED;
@@ -226,6 +272,20 @@ int RunGrade(const std::vector<std::string>& args)
     std::vector<std::wstring> inputs;
     for (const std::string& input : arguments.m_operands)
         inputs.push_back(CCliArguments::AbsolutePath(input));
+    // No workbook may replace what the run reads, nor a special file.
+    const COutputPaths out(arguments);
+    CRunInputs reads;
+    reads.AddInput(CCliArguments::AbsolutePath(standardFile));
+    reads.AddProject(workspace.GetStandardProject()->m_prjPath);
+    for (const std::wstring& input : inputs)
+        reads.AddInput(input);
+    for (const std::wstring& output : {out.m_summary, out.m_details}) {
+        const std::string refusal = output.empty() ? std::string() : reads.Refusal(output);
+        if (!refusal.empty()) {
+            fprintf(stderr, "tmscore-cli grade: %s\n", refusal.c_str());
+            return TM_CLI_FAILED;
+        }
+    }
     workspace.AddStudentInputs(inputs);
     if (window.CancelRequested())
         return Interrupted(workspace);
@@ -241,7 +301,7 @@ int RunGrade(const std::vector<std::string>& args)
     const bool anyStudent = !workspace.GetStudentProjects().empty();
     if (anyStudent && !workspace.ComputeTotals())
         return TM_CLI_FAILED;  // ComputeScores has said why
-    const COutputPaths out(arguments);
+    out.MakeFolder();
     bool written = true;
     if (anyStudent && arguments.Has("--report"))
         written = workspace.GenerateReports(out.m_folder, {out.m_summary, out.m_details}) && written;
@@ -263,7 +323,6 @@ int RunGrade(const std::vector<std::string>& args)
         PrintJson(workspace);
     else
         PrintTable(workspace.GetScoreSheet());
-    fflush(stdout);
     // Every input must have given a project: a dropped student is a failure.
     return written && workspace.GetImportFailures().empty() ? TM_CLI_OK : TM_CLI_FAILED;
 }

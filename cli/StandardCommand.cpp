@@ -3,9 +3,11 @@
 // Loads PRJ as the standard project, with the six category full scores
 // (default 30,30,20,20,0,0), selects all of its values (or none) and writes
 // a scoring-standard file in the format of config.xml, ready for
-// `tmscore-cli grade --standard FILE`. Exit status 0 when written, 1 when
-// the project does not load or the file cannot be written, 2 for a bad
-// command line.
+// `tmscore-cli grade --standard FILE`. FILE may not be the project or one
+// of its files, nor a FIFO, a device or a folder; a link is written
+// through and a replaced file keeps its mode. Exit status 0 when written,
+// 1 when the project does not load or the file cannot be written (or is
+// refused), 2 for a bad command line.
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -14,6 +16,7 @@
 #include "app/Workspace.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
+#include "cli/RunInputs.h"
 #include "cli/TerminalWindowLayer.h"
 
 namespace {
@@ -74,6 +77,16 @@ int RunStandard(const std::vector<std::string>& args)
             return Usage("--scores takes six numbers separated by commas, e.g. 30,30,20,20,0,0");
         for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
             workspace.SetCategoryScore(k, scores[k]);
+    }
+
+    // The standard never replaces the project it is read from, nor a
+    // special file.
+    CRunInputs reads;
+    reads.AddProject(CCliArguments::AbsolutePath(prj));
+    const std::string refusal = reads.Refusal(CCliArguments::AbsolutePath(output));
+    if (!refusal.empty()) {
+        fprintf(stderr, "tmscore-cli standard: %s\n", refusal.c_str());
+        return TM_CLI_FAILED;
     }
 
     workspace.SetStandardPrjPath(CCliArguments::AbsolutePath(prj));

@@ -5,10 +5,12 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <sys/random.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 
+#include "tools/TmOutputFile.h"
 #include "tools/TmString.h"
 #include "xls/BiffWorkbook.h"
 #include "xls/BiffWorksheet.h"
@@ -136,16 +138,25 @@ bool XlsWorkbook::WriteToFile(const std::string& path)
     if (roundTrip != path)
         return false;
 
-    std::string temporary;
-    if (!CreateTemporaryBeside(path, temporary))
+    // A link is written through, a special file never replaced, and the
+    // file replaced keeps its mode (tools/TmOutputFile.h).
+    std::string target;
+    bool exists = false;
+    mode_t mode = 0;
+    if (!TMTOOLS::OS::ResolveOutputPath(path, target, exists, mode))
         return false;
+    std::string temporary;
+    if (!CreateTemporaryBeside(target, temporary))
+        return false;
+    if (exists)
+        chmod(temporary.c_str(), mode);
     std::wstring wideTemporary;
     TMTOOLS::String::EncodeUnicode(0, temporary, wideTemporary);
     bool saved = WriteDocument(wideTemporary);
     // Closing flushes the file: only a cleanly closed file may replace the old one.
     if (m_document.Close() != CompoundDocument::kSuccess)
         saved = false;
-    if (saved && rename(temporary.c_str(), path.c_str()) != 0)
+    if (saved && rename(temporary.c_str(), target.c_str()) != 0)
         saved = false;
     if (!saved)
         unlink(temporary.c_str());

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/AtomicFile.h"
 #include "tests/app/WorkspaceFixture.h"
@@ -34,6 +36,12 @@ private:
     sighandler_t m_oldHandler;
 };
 
+bool Exists(const std::wstring& path)
+{
+    struct stat st;
+    return lstat(Utf8(path).c_str(), &st) == 0;
+}
+
 size_t EntryCount(const std::wstring& folder)
 {
     std::vector<std::wstring> entries;
@@ -65,6 +73,32 @@ TEST_F(AtomicReplace, AFolderOrAMissingFolderIsNotWritten)
     EXPECT_FALSE(ReplaceFileAtomically(m_dir.WPath(), "x"));
     EXPECT_FALSE(ReplaceFileAtomically(m_dir.WFile(L"no/such.xml"), "x"));
     EXPECT_FALSE(ReplaceFileAtomically(L"", "x"));
+}
+
+TEST_F(AtomicReplace, ALinkIsWrittenThroughTheModeKeptAndASpecialFileNeverReplaced)
+{
+    const std::wstring real = MakeFile(L"kept/config.xml", "old");
+    chmod(Utf8(real).c_str(), 0444);
+    const std::wstring link = m_dir.WFile(L"config.xml");
+    ASSERT_EQ(symlink(Utf8(real).c_str(), Utf8(link).c_str()), 0);
+    ASSERT_TRUE(ReplaceFileAtomically(link, "new"));
+    struct stat st;
+    ASSERT_EQ(lstat(Utf8(link).c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(ReadBytes(Utf8(real)), "new");
+    ASSERT_EQ(stat(Utf8(real).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+
+    // A FIFO, a device, a link to nothing: refused, left as they are.
+    const std::wstring fifo = m_dir.WFile(L"pipe.xml");
+    ASSERT_EQ(mkfifo(Utf8(fifo).c_str(), 0644), 0);
+    const std::wstring dangling = m_dir.WFile(L"dangling.xml");
+    ASSERT_EQ(symlink("nowhere.xml", Utf8(dangling).c_str()), 0);
+    for (const std::wstring& path : {fifo, dangling, std::wstring(L"/dev/null")})
+        EXPECT_FALSE(ReplaceFileAtomically(path, "x")) << Utf8(path);
+    ASSERT_EQ(lstat(Utf8(fifo).c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_FALSE(Exists(m_dir.WFile(L"nowhere.xml")));
 }
 
 TEST_F(AtomicReplace, AFullDiskKeepsThePreviousStandardAndStudentList)
