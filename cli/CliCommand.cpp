@@ -2,6 +2,7 @@
 #include "cli/CliCommand.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -15,7 +16,20 @@ std::vector<CCliCommand>& Commands()
     return commands;
 }
 
+int g_outputError = 0;
+
 }  // namespace
+
+void WriteStandardOutput(const std::string& text)
+{
+    if (fwrite(text.data(), 1, text.size(), stdout) != text.size() && g_outputError == 0)
+        g_outputError = errno ? errno : EIO;
+}
+
+int StandardOutputError()
+{
+    return g_outputError;
+}
 
 void CCliCommandRegistry::Add(const CCliCommand& command)
 {

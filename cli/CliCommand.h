@@ -33,6 +33,12 @@ public:
     static void PrintUsage(const CCliCommand& command);
 };
 
+// Writes a command's result to stdout. What standard output does not take
+// is remembered: main fails the run with StandardOutputError's errno.
+void WriteStandardOutput(const std::string& text);
+// errno of the first failed write to stdout; 0 when none failed.
+int StandardOutputError();
+
 // A static object of this type registers a command before main runs.
 struct CCliCommandRegistration {
     explicit CCliCommandRegistration(const CCliCommand& command) { CCliCommandRegistry::Add(command); }

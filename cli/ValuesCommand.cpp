@@ -140,8 +140,7 @@ int RunValues(const std::vector<std::string>& args)
 
     std::string out = json.Text();
     out += '\n';
-    fwrite(out.data(), 1, out.size(), stdout);
-    fflush(stdout);
+    WriteStandardOutput(out);
     return loaded ? TM_CLI_OK : TM_CLI_FAILED;
 }
 
