@@ -2,11 +2,20 @@
 #include "app/Workspace.h"
 
 #include <limits.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <ctime>
+
 #include "app/AppWindowLayer.h"
+#include "app/ListedLines.h"
+#include "archive/ArchiveUnpack.h"
+#include "tools/TmMessage.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
+
+using TMTOOLS::String::stringFormat;
 
 namespace {
 const wchar_t kDefaultStandardPath[] = L"c:\\tmcad\\exam\\frame.prj";
@@ -17,7 +26,9 @@ CWorkspace::CWorkspace(CAppWindowLayer& window)
       m_standardPrjPath(kDefaultStandardPath),
       m_standardLoaded(false),
       m_selectedIndex(-1),
-      m_loadJobs(1)
+      m_loadJobs(1),
+      m_maxUnpackBytes(TM_DEFAULT_UNPACK_BYTES),
+      m_keepConfig(false)
 {
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
         m_categoryScores[k] = GetDefaultFullScore(k);
@@ -49,15 +60,69 @@ void CWorkspace::Startup()
     SetupGrids();
     if (m_programFolder.empty())
         SetProgramFolder(RunningProgramFolder());
-    ReadScoringStandard(m_configPath);
+    if (!ReadScoringStandard(m_configPath))
+        KeepUnreadableConfig();
     AnnounceStandardProblem();
     ReadProjectList();
+    AnnounceDroppedProjects();
     RebuildStudentProjects();
+}
+
+void CWorkspace::KeepUnreadableConfig()
+{
+    // Only a file (or a link to one) is kept: a missing config.xml is a
+    // first start, and a FIFO or a device is never written over anyway.
+    struct stat st;
+    const std::string native = TMTOOLS::OS::NativePath(m_configPath);
+    if (lstat(native.c_str(), &st) != 0 || stat(native.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return;
+    char stamp[32];
+    const time_t now = time(nullptr);
+    struct tm local;
+    localtime_r(&now, &local);
+    strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    std::wstring wideStamp;
+    TMTOOLS::String::EncodeUnicode(0, stamp, wideStamp);
+    // config-20261208-081530.xml, or config-20261208-081530-2.xml when a
+    // second one is kept within the same second.
+    std::wstring kept;
+    for (int n = 1; n < 100 && kept.empty(); ++n) {
+        const std::wstring name =
+            m_programFolder + L"/config-" + wideStamp + (n > 1 ? L"-" + std::to_wstring(n) : L"") + L".xml";
+        if (lstat(TMTOOLS::OS::NativePath(name).c_str(), &st) != 0)
+            kept = name;
+    }
+    // rename replaces what it finds: a name already taken is never used.
+    if (kept.empty() || rename(native.c_str(), TMTOOLS::OS::NativePath(kept).c_str()) != 0) {
+        // It cannot be moved: then it is not written over either.
+        m_keepConfig = true;
+        TMTOOLS::OS::TmShowWarnMessage(
+            stringFormat(L"配置文件 %s 无法读取，也无法改名保存；评分设置按默认值使用，退出时不覆盖该文件。",
+                         m_configPath.c_str())
+                .c_str());
+        return;
+    }
+    TMTOOLS::OS::TmShowWarnMessage(
+        stringFormat(L"配置文件 %s 无法读取，已改名保存为 %s；评分设置按默认值使用，退出时写入新的配置文件。",
+                     m_configPath.c_str(), kept.c_str())
+            .c_str());
+}
+
+void CWorkspace::AnnounceDroppedProjects()
+{
+    if (m_droppedProjects.empty())
+        return;
+    TMTOOLS::OS::TmShowMessage(
+        stringFormat(L"工程列表 %s 中有 %d 个工程已不存在（文件夹被删除、移走，或 U 盘未插上），已从列表中去掉：%s",
+                     m_projectListPath.c_str(), (int)m_droppedProjects.size(), ListedLines(m_droppedProjects).c_str())
+            .c_str(),
+        L"提示");
 }
 
 void CWorkspace::Shutdown()
 {
-    WriteScoringStandard(m_configPath);
+    if (!m_keepConfig)
+        WriteScoringStandard(m_configPath);
     WriteProjectList();
     m_standardProject.reset();
     m_standardLoaded = false;

@@ -75,10 +75,15 @@ public:
     void SetProgramFolder(const std::wstring& folder);
     // Lays out the two grids, then: the program folder if none was set,
     // ReadScoringStandard(config) (and AnnounceStandardProblem),
-    // ReadProjectList, RebuildStudentProjects.
+    // ReadProjectList, RebuildStudentProjects. A config.xml that is there
+    // but cannot be read is kept under a dated name (config-YYYYMMDD-
+    // HHMMSS.xml, beside it) before the defaults replace it at exit, and
+    // the projects the list named but that are gone are listed; each of
+    // the two is said once, in one message.
     void Startup();
-    // WriteScoringStandard(config), WriteProjectList, then deletes every
-    // project record.
+    // WriteScoringStandard(config) (unless an unreadable config.xml could
+    // not be moved aside), WriteProjectList, then deletes every project
+    // record.
     void Shutdown();
 
     // Dispatches a command identifier to its handler; false for an unknown
@@ -146,6 +151,12 @@ public:
     int GetLoadJobs() const { return m_loadJobs; }
     void SetLoadJobs(int jobs) { m_loadJobs = jobs; }
 
+    // The least total one archive may unpack to in an import (100 times
+    // the archive's size when that is more); TM_DEFAULT_UNPACK_BYTES until
+    // set (grade --max-unpack, the window's setting).
+    uint64_t GetMaxUnpackBytes() const { return m_maxUnpackBytes; }
+    void SetMaxUnpackBytes(uint64_t bytes) { m_maxUnpackBytes = bytes; }
+
     // --- the scoring standard (WorkspaceStandard.cpp)
 
     // Reads a scoring-standard file and rebuilds the standard project (a
@@ -180,8 +191,11 @@ public:
     // --- the student list (WorkspaceProjectList.cpp)
 
     // -1 when the file does not exist, the open error when it cannot be
-    // opened, 0 when read (lines naming missing files are dropped).
+    // opened, 0 when read (lines naming missing files are dropped, and
+    // kept in GetDroppedProjects).
     int ReadProjectList();
+    // The paths of the lines the last ReadProjectList dropped, as read.
+    const std::vector<std::wstring>& GetDroppedProjects() const { return m_droppedProjects; }
     // Writes the project list atomically. True when written.
     bool WriteProjectList();
     // CreateStudentProjects, then FillProjectList (which loads them).
@@ -270,7 +284,9 @@ public:
     // grid. An unusable standard is refused first (RefuseUnusableStandard);
     // otherwise no message of its own. True when computed.
     bool ComputeTotals();
-    // ComputeTotals, then shows the totals in the project list.
+    // ComputeTotals, then shows the totals in the project list. When the
+    // standard is refused, the totals shown before are cleared from the
+    // sheet and the list, so that no total outlives its standard.
     bool ComputeAndFillTotals();
     // 188 after its dialog: writes the summary workbook of the score sheet
     // to chosenPath (".xls" added when it holds no "."), then "导出 %s 成功".
@@ -282,6 +298,9 @@ protected:
     virtual bool LoadProject(CScoringProject& project);
 
 private:
+    // Start-up's two messages (Startup).
+    void KeepUnreadableConfig();
+    void AnnounceDroppedProjects();
     // Loads the records at indices (GetLoadJobs threads, progress shown);
     // when the window layer asks to cancel, those not yet taken up are left
     // "未读入". True when all were loaded (whatever each load's result).
@@ -313,4 +332,9 @@ private:
     std::vector<std::unique_ptr<CDestinationLocks>> m_importLocks;
     int m_selectedIndex;
     int m_loadJobs;
+    uint64_t m_maxUnpackBytes;
+    std::vector<std::wstring> m_droppedProjects;
+    // An unreadable config.xml that could not be moved aside: not written
+    // over at exit.
+    bool m_keepConfig;
 };

@@ -33,6 +33,7 @@ int OpenError(TMTOOLS::OS::TmInputStatus status)
 
 int CWorkspace::ReadProjectList()
 {
+    m_droppedProjects.clear();
     if (!TMTOOLS::OS::FileExist(m_projectListPath.c_str()))
         return -1;
     // A FIFO or a device in its place would hang the start-up.
@@ -58,10 +59,16 @@ int CWorkspace::ReadProjectList()
         while (!line.empty() && line.back() == '\r')
             line.pop_back();
         start = end + 1;
-        // Projects deleted since the list was written drop out silently.
+        // Projects deleted since the list was written drop out; start-up
+        // says which.
         const std::wstring path = ProjectListPath(line);
-        if (!path.empty())
+        if (!path.empty()) {
             m_studentPaths.push_back(path);
+        } else if (!line.empty()) {
+            std::wstring dropped;
+            TMTOOLS::String::EncodeUnicode(936, line, dropped);
+            m_droppedProjects.push_back(dropped);
+        }
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 // The fuzz entry functions of the workspace files (see WorkspaceFuzzInput.h).
 #include "app/fuzz/WorkspaceFuzzInput.h"
 
+#include <glob.h>
 #include <unistd.h>
 
 #include <climits>
@@ -106,6 +107,13 @@ void StartWith(const char* name, const uint8_t* data, size_t size)
     const std::string folder = tmfuzz::ScratchFolder();
     unlink((folder + "/config.xml").c_str());
     unlink((folder + "/projectlist.txt").c_str());
+    // Start-up keeps an unreadable config.xml aside: those go too.
+    glob_t kept = {};
+    if (glob((folder + "/config-*.xml").c_str(), 0, nullptr, &kept) == 0) {
+        for (size_t i = 0; i < kept.gl_pathc; ++i)
+            unlink(kept.gl_pathv[i]);
+    }
+    globfree(&kept);
     tmfuzz::WriteFile(folder + "/" + name, (const char*)data, size);
     tmfuzz::CQuietMessages messages;
     CFuzzWindowLayer window;

@@ -173,3 +173,49 @@ TEST_F(ProjectList, AFifoInItsPlaceIsRefusedWithAWarningInsteadOfHangingTheStart
     ASSERT_EQ(m_window.m_messages.size(), 1u);
     alarm(0);
 }
+
+TEST_F(ProjectList, StartupKeepsAnUnreadableConfigAsideAndSaysOnceWhere)
+{
+    const std::string broken = "<标准工程信息 总信息分值=\"50\"><总信息";  // cut short
+    WriteBytes(Utf8(m_workspace.GetConfigPath()), broken);
+    m_workspace.Startup();
+    ASSERT_EQ(m_window.m_messages.size(), 1u) << Utf8(m_window.MessageLog());
+    const std::wstring& text = m_window.m_messages[0].text;
+    EXPECT_EQ(m_window.m_messages[0].caption, L"警告");
+    // config-YYYYMMDD-HHMMSS.xml beside it, holding the file as it was.
+    std::vector<std::wstring> kept;
+    TMTOOLS::OS::SearchFiles(m_dir.WPath(), L"config-*.xml", kept, false, false);
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].size(), m_dir.WPath().size() + std::wstring(L"/config-20261208-081530.xml").size());
+    EXPECT_NE(text.find(L"已改名保存为 " + kept[0]), std::wstring::npos) << Utf8(text);
+    EXPECT_EQ(ReadBytes(Utf8(kept[0])), broken);
+
+    // The defaults are written at exit; the next start is quiet.
+    m_workspace.Shutdown();
+    CScriptedWindowLayer window;
+    CTestWorkspace next(window);
+    next.SetProgramFolder(m_dir.WPath());
+    next.Startup();
+    EXPECT_TRUE(window.m_messages.empty()) << Utf8(window.MessageLog());
+    EXPECT_EQ(ReadBytes(Utf8(kept[0])), broken);
+}
+
+TEST_F(ProjectList, StartupNamesTheProjectsTheListLostOnceAndDropsThem)
+{
+    const std::wstring zhang = MakeFile(L"张三/frame.prj");
+    m_workspace.m_tables[zhang] = [](CScoringProject&) {};
+    const std::wstring gone = L"/media/usb/李四/frame.prj";
+    WriteGbkFile(Utf8(m_workspace.GetProjectListPath()), zhang + L"\r\n" + gone + L"\r\n\r\n");
+    m_workspace.Startup();
+    EXPECT_EQ(m_workspace.GetStudentPaths(), std::vector<std::wstring>{zhang});
+    EXPECT_EQ(m_window.MessageLog(), L"提示: 工程列表 " + m_workspace.GetProjectListPath() +
+                                         L" 中有 1 个工程已不存在（文件夹被删除、移走，或 U 盘未插上），已从列表中去掉：\n" +
+                                         gone);
+    m_workspace.Shutdown();
+    CScriptedWindowLayer window;
+    CTestWorkspace next(window);
+    next.m_tables = m_workspace.m_tables;
+    next.SetProgramFolder(m_dir.WPath());
+    next.Startup();
+    EXPECT_TRUE(window.m_messages.empty()) << Utf8(window.MessageLog());
+}
