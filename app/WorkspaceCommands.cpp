@@ -128,8 +128,15 @@ bool CWorkspace::ComputeTotals()
 
 bool CWorkspace::ComputeAndFillTotals()
 {
-    if (!ComputeTotals())
+    if (!ComputeTotals()) {
+        // The totals on show came from a standard no longer in force (the
+        // settings dialog changed it into one that cannot grade): they go.
+        if (CheckStandard() != TM_STANDARD_USABLE) {
+            m_sheet.ClearTotals();
+            FillProjectTotals();
+        }
         return false;
+    }
     FillProjectTotals();
     return true;
 }

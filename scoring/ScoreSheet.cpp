@@ -65,6 +65,18 @@ void CScoreSheet::TakeTotals(const CScoringProject& standard, const CScoringProj
     }
 }
 
+void CScoreSheet::ClearTotals()
+{
+    for (float& score : m_valueScores)
+        score = 0.0f;
+    for (CScoreSheetEntry& entry : m_entries) {
+        for (float& score : entry.m_categoryScores)
+            score = 0.0f;
+        entry.m_total = 0.0f;
+        entry.m_scored = false;
+    }
+}
+
 void CScoreSheet::TakeRows(const CScoringProject& standard, const CScoringProject& student, size_t index)
 {
     if (index >= m_entries.size())

@@ -108,6 +108,9 @@ public:
     // After ComputeScores: the value scores of standard and, for each listed
     // entry, the category scores and total of the record at its index.
     void TakeTotals(const CScoringProject& standard, const CScoringProjectList& students);
+    // Forgets every computed total and the value scores: the standard they
+    // came from is no longer the one in force.
+    void ClearTotals();
     // Rebuilds the rows of entry index from standard and its record;
     // an index outside the list is ignored.
     void TakeRows(const CScoringProject& standard, const CScoringProject& student, size_t index);

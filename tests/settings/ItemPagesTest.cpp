@@ -129,6 +129,26 @@ TEST_F(ItemPagesTest, OkComputesAComputedClassAgainAndRefreshesTheScoreView)
     EXPECT_EQ(m_window.m_scoreGrid.GetRowCount(), 1 + 4);
 }
 
+TEST_F(ItemPagesTest, OkLeavingAStandardThatCannotGradeClearsTheTotalsShown)
+{
+    const std::wstring student = Standard(L"s/frame.prj", {{TM_CATEGORY_GEN_INFO, L"结构层数", TM_GROUP_GENERAL, false}});
+    m_workspace.SetStudentPaths({student});
+    m_workspace.RebuildStudentProjects();
+    ASSERT_TRUE(m_workspace.ComputeAndFillTotals());
+    ASSERT_EQ(m_window.m_projectGrid.GetItemText(1, 3), L"10.00");
+
+    // Nothing selected in categories worth points: the computation is
+    // refused, and 10.00 belonged to the standard before.
+    CScoringSettings& settings = Open();
+    for (int page = 0; page < TM_ITEM_PAGE_COUNT; ++page)
+        settings.ItemPage(page).CheckEntries(settings.ItemPage(page).Matching(L""), false);
+    ASSERT_TRUE(settings.OnOK());
+    EXPECT_NE(Messages().find(L"提示: "), std::wstring::npos);
+    EXPECT_FALSE(m_workspace.GetScoreSheet().m_entries[0].m_scored);
+    EXPECT_EQ(m_workspace.GetScoreSheet().m_entries[0].TotalText(), L"");
+    EXPECT_EQ(m_window.m_projectGrid.GetItemText(1, 3), L"");
+}
+
 TEST_F(ItemPagesTest, AnImportReloadsEveryPageAndACancelledOneKeepsTheEdits)
 {
     const std::wstring file = m_dir.WPath() + L"/none-selected.xml";
