@@ -20,6 +20,7 @@
 #include "gui/AppLook.h"
 #include "gui/MyRibbonConstructor.h"
 #include "gui/MyRobbonBar.h"
+#include "gui/OptionsDialog.h"
 #include "gui/ProjGridCtrl.h"
 #include "gui/ProjectGroupPane.h"
 #include "gui/RibbonCommands.h"
@@ -127,6 +128,7 @@ CMainFrame::CMainFrame(const std::wstring& programFolder)
     // Projects load on as many threads as the machine offers, as the
     // command line's --jobs does; the results are those of one thread.
     m_workspace->SetLoadJobs(std::max(1, std::min(QThread::idealThreadCount(), 8)));
+    m_workspace->SetMaxUnpackBytes((uint64_t)COptionsDialog::StoredMaxUnpackGiB() << 30);
     // The grids get their headers at once, before the start-up job runs.
     m_workspace->SetupGrids();
     m_pane->Grid().ShowCells();
@@ -169,6 +171,18 @@ void CMainFrame::BuildRibbon()
     about->setDefaultAction(aboutAction);
     about->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_actions.insert(TM_CMD_APP_ABOUT, aboutAction);
+
+    QToolButton* options = new QToolButton;
+    options->setObjectName(QStringLiteral("OptionsButton"));
+    QAction* optionsAction = new QAction(QStringLiteral("选项"), this);
+    optionsAction->setToolTip(QStringLiteral("解压上限等程序选项"));
+    optionsAction->setStatusTip(QStringLiteral("设置每个学生压缩包解压后最多占用的空间"));
+    optionsAction->setData(TM_CMD_APP_OPTIONS);
+    connect(optionsAction, &QAction::triggered, this, [this]() { RunCommand(TM_CMD_APP_OPTIONS); });
+    options->setDefaultAction(optionsAction);
+    options->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_actions.insert(TM_CMD_APP_OPTIONS, optionsAction);
+    m_ribbon->AddTabRowButton(options);
     m_ribbon->AddTabRowButton(about);
     setMenuWidget(m_ribbon);
 }
@@ -337,6 +351,13 @@ bool CMainFrame::RunCommand(int command)
         ShowAbout();
         return true;
     }
+    if (command == TM_CMD_APP_OPTIONS) {
+        // The workspace is the job's while one runs.
+        if (IsBusy())
+            return false;
+        ShowOptions();
+        return true;
+    }
     return RunJob([command](CWorkspace& workspace) { workspace.RunCommand(command); });
 }
 
@@ -404,6 +425,15 @@ void CMainFrame::ShowAbout()
     box.setText(QStringLiteral("Tesmo评分系统，1.0 版"));
     box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
     box.exec();
+}
+
+void CMainFrame::ShowOptions()
+{
+    COptionsDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    COptionsDialog::StoreMaxUnpackGiB(dialog.MaxUnpackGiB());
+    m_workspace->SetMaxUnpackBytes((uint64_t)dialog.MaxUnpackGiB() << 30);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -123,6 +123,9 @@ private:
     // bar's summary from the score sheet.
     void ShowSheet();
     void ShowAbout();
+    // "选项": the dialog, then its settings stored and given to the
+    // workspace.
+    void ShowOptions();
     // GUI thread: the owner of a box or file dialog, the modal dialog that
     // is open (the settings dialog) or else the window.
     QWidget* DialogOwner();

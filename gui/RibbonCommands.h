@@ -11,6 +11,8 @@
 
 // The About button at the right end of the tab row; F1 opens it too.
 const int TM_CMD_APP_ABOUT = 57664;
+// "选项" beside it (gui/OptionsDialog.h).
+const int TM_CMD_APP_OPTIONS = 57665;
 
 struct CRibbonCommand {
     int m_id;              // TM_CMD_...

@@ -1,18 +1,24 @@
 // The main window over the sample class: start-up, the project list,
 // choosing a student, computing, dropping archives, shutdown. The
 // workspace's own rules are tested headless; these prove the wiring.
+#include <QApplication>
+#include <QDialog>
 #include <QDockWidget>
 #include <QHeaderView>
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <memory>
 
 #include "app/Workspace.h"
 #include "gui/ProjGridCtrl.h"
+#include "gui/RibbonCommands.h"
 #include "gui/TmScoreView.h"
 #include "tests/gui/GuiTest.h"
 #include "tests/gui/SampleWorkspace.h"
@@ -202,6 +208,41 @@ private slots:
         QCOMPARE(frame.m_messages[0].m_text,
                  QStringLiteral("导入完成!\n其中 1 个文件没有导入工程：\n") + notes +
                      QStringLiteral("：不是学生工程压缩包或 .prj 文件"));
+    }
+
+    void StartupSaysOnceWhatItCouldNotKeepAndTheOptionsSetTheUnpackBound()
+    {
+        WriteBytes(m_class->FilePath("config.xml"), "<标准工程信息 总信息分值=\"50\"");
+        const std::string list = m_class->FilePath("projectlist.txt");
+        WriteBytes(list, ReadBytes(list) + "/media/usb/gone/frame.prj\r\n");
+        QSettings().setValue(QStringLiteral("Import/MaxUnpackGiB"), 5);
+        CTestFrame& frame = StartedFrame();
+        QCOMPARE(frame.Workspace().GetMaxUnpackBytes(), 5ull << 30);
+        int kept = 0, dropped = 0;
+        for (const CTestFrame::CMessage& message : frame.m_messages) {
+            kept += message.m_text.contains(QStringLiteral("已改名保存为"));
+            dropped += message.m_text.contains(QStringLiteral("/media/usb/gone/frame.prj"));
+        }
+        QCOMPARE(kept, 1);
+        QCOMPARE(dropped, 1);
+
+        QTimer poll;
+        bool ran = false;
+        connect(&poll, &QTimer::timeout, this, [&]() {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QSpinBox* spin = dialog ? dialog->findChild<QSpinBox*>(QStringLiteral("MaxUnpackGiB")) : nullptr;
+            if (!spin || ran)
+                return;
+            ran = true;
+            QCOMPARE(spin->value(), 5);
+            spin->setValue(7);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        poll.start(20);
+        QVERIFY(frame.RunCommand(TM_CMD_APP_OPTIONS));
+        QVERIFY(ran);
+        QCOMPARE(QSettings().value(QStringLiteral("Import/MaxUnpackGiB")).toInt(), 7);
+        QCOMPARE(frame.Workspace().GetMaxUnpackBytes(), 7ull << 30);
     }
 
     void ClosingWritesTheStandardAndTheProjectList()
