@@ -78,6 +78,19 @@ void UnpackZipEntries(ZipHandle archive, const std::wstring& folder, const CArch
         result.m_status = ArchiveUnpackStatus::TooLarge;
         return;
     }
+    // The central directory declares every size (and our reader writes no
+    // more than declared): entries adding up past the bound refuse the
+    // archive before anything is written.
+    uint64_t declared = 0;
+    for (int index = 0; index < count; ++index) {
+        ZipEntry entry;
+        if (ZipGetEntry(archive, index, &entry) == ZipResult::Ok)
+            declared += entry.m_uncompressedSize;
+    }
+    if (declared > limits.m_maxTotalBytes) {
+        result.m_status = ArchiveUnpackStatus::TooLarge;
+        return;
+    }
     uint64_t total = 0;
     for (int index = 0; index < count; ++index) {
         ZipEntry entry;

@@ -132,6 +132,17 @@ TEST_F(ArchiveUnpack, EntryCountAndSizesAreBounded)
     limits.m_maxTotalBytes = 1500;
     EXPECT_EQ(Unpack(SevenZip({{"a", std::string(800, 'a')}, {"b", std::string(800, 'b')}}), limits).m_status,
               ArchiveUnpackStatus::TooLarge);
+    // A zip archive declares its sizes: refused before its first entry is
+    // written.
+    CZipBuilder pair;
+    entry.name = "a";
+    entry.data = std::string(800, 'a');
+    pair.Add(entry);
+    entry.name = "b";
+    pair.Add(entry);
+    tmtest::Run("rm -rf " + Quote(m_out) + "/*");
+    EXPECT_EQ(Unpack(Write("pair.zip", pair.Build()), limits).m_status, ArchiveUnpackStatus::TooLarge);
+    EXPECT_EQ(tmtest::RunOutput("ls -A " + Quote(m_out)), "");
     // A hand-in may unpack to 2 GiB, or to 100 times its size when more.
     EXPECT_EQ(ArchiveLimitsFor(3 << 20).m_maxTotalBytes, 2ull << 30);
     EXPECT_EQ(ArchiveLimitsFor(30ull << 20).m_maxTotalBytes, 3000ull << 20);
