@@ -4,7 +4,8 @@
 # archives imported from their folder, scores computed, 王五 chosen), in a
 # light and a dark look: docs/tmscore-light.png and docs/tmscore-dark.png;
 # and the settings dialog's standard page and its "地震信息" page:
-# docs/tmscore-settings-standard.png and docs/tmscore-settings-items.png.
+# docs/tmscore-settings-standard.png and docs/tmscore-settings-items.png;
+# and the "选项" dialog: docs/tmscore-options.png.
 # Look at them before committing: Chinese readable, nothing cut, icons sharp.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -6,10 +6,11 @@
 // a dark look as OUT/tmscore-light.png and OUT/tmscore-dark.png, then
 // opens "评分设置" and saves its standard page and its "地震信息" page (a few
 // entries selected) as OUT/tmscore-settings-standard.png and
-// OUT/tmscore-settings-items.png. Message
+// OUT/tmscore-settings-items.png, and "选项" as OUT/tmscore-options.png. Message
 // boxes are answered at once (Yes to questions) and printed on stderr.
 // Run it on a display of its own (scripts/screenshots.sh uses Xvfb).
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QSettings>
 #include <QTabWidget>
@@ -20,6 +21,7 @@
 #include "app/Workspace.h"
 #include "gui/MainFrame.h"
 #include "gui/ProjGridCtrl.h"
+#include "gui/RibbonCommands.h"
 #include "gui/TmScoreApp.h"
 #include "settings/CheckListView.h"
 #include "settings/ScoringItemPageDlg.h"
@@ -88,6 +90,24 @@ bool SaveSettingsPages(CMainFrame& frame, const QString& out)
     return Settle(frame) && saved;
 }
 
+// Opens "选项" and saves it; the dialog is cancelled.
+bool SaveOptions(CMainFrame& frame, const QString& out)
+{
+    bool saved = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&]() {
+        QDialog* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog->objectName() != QStringLiteral("OptionsDialog"))
+            return;
+        poll.stop();
+        saved = Save(*dialog, out + QStringLiteral("/tmscore-options.png"));
+        dialog->reject();
+    });
+    poll.start(50);
+    frame.RunCommand(TM_CMD_APP_OPTIONS);
+    return Settle(frame) && saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -127,5 +147,6 @@ int main(int argc, char** argv)
     const bool dark = Save(frame, out + QStringLiteral("/tmscore-dark.png"));
     frame.ChooseLook(210);
     const bool settings = SaveSettingsPages(frame, out);
-    return light && dark && settings ? 0 : 1;
+    const bool options = SaveOptions(frame, out);
+    return light && dark && settings && options ? 0 : 1;
 }
