@@ -21,9 +21,18 @@
 #include <string>
 
 #include "readers/CalcResult.h"
+#include "readers/CalcResultFiles.h"
 
 class CCalcResultFile;
-class CCalcResultFiles;
+
+// The four result files, in the order of the table above.
+enum {
+    TM_RESULT_STRUCTURE_FILE,
+    TM_RESULT_PERIOD_FILE,
+    TM_RESULT_HORIZONTAL_FILE,
+    TM_RESULT_DISPLACEMENT_FILE,
+    TM_RESULT_FILE_COUNT,
+};
 
 class CORVEX18Result : public CCalcResult {
 public:
@@ -40,6 +49,15 @@ public:
     // leaves its quantities at their initial values, which the record itself
     // shows, so there is no result to report.
     virtual void ReadResults(const std::wstring& prjPath);
+    // Where ReadResults looks the files up (names that differ only in
+    // case are found); null for a lookup of its own. Not owned.
+    void SetNameLookup(TMTOOLS::OS::CFileNameLookup* names) { m_names = names; }
+
+    // After ReadResults: the name each result file was asked for by (the
+    // .prj file's name, without its folder, made into the result file's)
+    // and what became of it.
+    std::wstring m_resultFileNames[TM_RESULT_FILE_COUNT];
+    TmResultFileState m_resultFileStates[TM_RESULT_FILE_COUNT] = {};
 
     // One displacement table under heading (two rows per storey): the
     // largest displacement ratio into ratio, the largest inter-storey ratio
@@ -73,4 +91,5 @@ private:
     // The files of the ReadResults under way, each opened once for all its
     // steps.
     CCalcResultFiles* m_files = nullptr;
+    TMTOOLS::OS::CFileNameLookup* m_names = nullptr;
 };
