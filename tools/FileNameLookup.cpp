@@ -66,8 +66,8 @@ std::wstring CFileNameLookup::Match(const std::wstring& folder, const std::wstri
     // The exact name wins; else the first in byte order (the listing's).
     std::wstring chosen = std::find(alike.begin(), alike.end(), name) != alike.end() ? name : alike.front();
     if (alike.size() > 1)
-        Note(String::stringFormat(L"%s/%s 有 %d 个仅大小写不同的文件，读取的是 %s", folder.c_str(), name.c_str(),
-                                  (int)alike.size(), chosen.c_str()));
+        Note(String::stringFormat(L"%s 有 %d 个仅大小写不同的文件，读取的是 %s", name.c_str(), (int)alike.size(),
+                                  chosen.c_str()));
     return chosen;
 }
 
