@@ -238,6 +238,10 @@ int RunGrade(const std::vector<std::string>& args)
         fprintf(stderr, "tmscore-cli grade: %s: %s\n", standardFile.c_str(), Utf8(problem).c_str());
         return TM_CLI_FAILED;
     }
+    // Usable, but short of files no selected value needs: said all the same.
+    const std::wstring standardNote = workspace.GetStandardProject()->GetLoadNoteText();
+    if (!standardNote.empty())
+        fprintf(stderr, "tmscore-cli grade: %s: %s\n", standardFile.c_str(), Utf8(standardNote).c_str());
 
     // The inputs in command-line order, as "添加学生工程" takes them; the
     // folders stay locked against other runs until the grading is done.
