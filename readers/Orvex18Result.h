@@ -12,8 +12,11 @@
 //
 // Every quantity is found by the headings the analysis program prints and by
 // the position of a number in a table row. Missing files, headings or rows
-// leave the record's initial values and show nothing: a student who did not
-// run the analysis simply scores nothing for it. A FIFO, a device or an
+// leave the record's initial values and show no message: a student who did
+// not run the analysis simply scores nothing for it. Which files were
+// missing or held nothing recognisable is kept (m_resultFileStates) for
+// the caller to show beside the status. The files' names are found
+// whatever their case, as on Windows. A FIFO, a device or an
 // oversized file in a result file's place is refused unread, with a warning.
 // Nothing else is read.
 #pragma once
