@@ -23,7 +23,7 @@ CResultRow::CResultRow(const std::wstring& text) : m_count(0)
     SplitFloats(text, L" ", m_values, m_count);
 }
 
-CCalcResultFile::CCalcResultFile() : m_file(nullptr), m_reader(nullptr) {}
+CCalcResultFile::CCalcResultFile() : m_file(nullptr), m_foundAny(false), m_reader(nullptr) {}
 
 CCalcResultFile::~CCalcResultFile()
 {
@@ -43,6 +43,8 @@ bool CCalcResultFile::Open(const std::wstring& path)
         return false;
     // Also starts the line count afresh and clears the end flag.
     m_reader.SetFileName(path.c_str());
+    m_reader.DetectEncoding(m_file);
+    m_foundAny = false;
     return true;
 }
 
@@ -67,9 +69,10 @@ void CCalcResultFile::Close()
 
 bool CCalcResultFile::Find(const wchar_t* text)
 {
-    if (!m_file)
+    if (!m_file || !m_reader.FindString(m_file, text))
         return false;
-    return m_reader.FindString(m_file, text);
+    m_foundAny = true;
+    return true;
 }
 
 bool CCalcResultFile::FindNth(const wchar_t* text, int n)
@@ -83,9 +86,10 @@ bool CCalcResultFile::FindNth(const wchar_t* text, int n)
 
 bool CCalcResultFile::FindLine(const wchar_t* text, std::wstring& line)
 {
-    if (!m_file)
+    if (!m_file || FindLineContaining(m_reader, m_file, text, line) != 1)
         return false;
-    return FindLineContaining(m_reader, m_file, text, line) == 1;
+    m_foundAny = true;
+    return true;
 }
 
 void CCalcResultFile::Skip(int lines)

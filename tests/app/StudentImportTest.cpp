@@ -174,3 +174,13 @@ TEST_F(StudentImport, ACancelledImportStopsBetweenInputsAndLeavesNothingHalfDone
     m_workspace.ReleaseImportLocks();
     EXPECT_EQ(ExamListing(), "张三\n张三.zip\n李四.zip\n");
 }
+
+TEST_F(StudentImport, MacResourceFilesInAFolderGivenAreNeverTakenForHandIns)
+{
+    MakeArchive(L"张三", {{"frame.prj", "m"}});
+    MakeFile(L"exam/._张三.zip", "resource fork");
+    MakeFile(L"exam/._frame.prj", "resource fork");
+    EXPECT_EQ(m_workspace.AddStudentInputs({m_exam}), 1);
+    EXPECT_EQ(m_workspace.GetStudentPaths(), std::vector<std::wstring>{m_exam + L"/张三/frame.prj"});
+    EXPECT_EQ(Failures(), L"");
+}
