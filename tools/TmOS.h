@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/TmToolsApi.h"
+#include "TmToolsApi.h"
 
 namespace TMTOOLS {
 namespace OS {
