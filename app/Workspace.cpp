@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "app/AppWindowLayer.h"
+#include "app/WorkspaceLocation.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
 
@@ -39,9 +40,11 @@ std::wstring CWorkspace::RunningProgramFolder()
 
 void CWorkspace::SetProgramFolder(const std::wstring& folder)
 {
+    const CWorkspaceLocation location = CWorkspaceLocation::Find(folder);
     m_programFolder = folder;
-    m_configPath = folder + L"/config.xml";
-    m_projectListPath = folder + L"/projectlist.txt";
+    m_workspaceFolder = location.m_writeFolder;
+    m_configPath = location.m_readFolder + L"/config.xml";
+    m_projectListPath = location.m_readFolder + L"/projectlist.txt";
 }
 
 void CWorkspace::Startup()
@@ -52,11 +55,16 @@ void CWorkspace::Startup()
     ReadScoringStandard(m_configPath);
     AnnounceStandardProblem();
     ReadProjectList();
+    m_configPath = m_workspaceFolder + L"/config.xml";
+    m_projectListPath = m_workspaceFolder + L"/projectlist.txt";
     RebuildStudentProjects();
 }
 
 void CWorkspace::Shutdown()
 {
+    CWorkspaceLocation location;
+    location.m_writeFolder = m_workspaceFolder;
+    location.MakeWriteFolder();
     WriteScoringStandard(m_configPath);
     WriteProjectList();
     m_standardProject.reset();
