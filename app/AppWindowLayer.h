@@ -48,13 +48,21 @@ public:
     // when it was closed with OK. A layer without the dialog answers false.
     virtual bool RunSettingsDialog(CWorkspace& workspace) = 0;
 
-    // Progress of a long step (unpacking archives, loading projects): done
-    // of total finished; item, when given, names what is worked on now.
-    // False asks the step to stop: it ends between two items, and what it
-    // left undone says so ("未读入"). Parallel loading calls it from several
-    // threads at once: a layer that shows it locks for itself.
-    virtual bool ShowProgress(const wchar_t* /*what*/, int /*done*/, int /*total*/, const wchar_t* /*item*/ = nullptr)
+    // Progress of a long step (unpacking archives, loading projects,
+    // writing the students' workbooks): done of total finished; item, when
+    // given, names what is worked on now. Parallel loading calls it from
+    // several threads at once: a layer that shows it locks for itself.
+    virtual void ShowProgress(const wchar_t* /*what*/, int /*done*/, int /*total*/, const wchar_t* /*item*/ = nullptr)
     {
-        return true;
     }
+    // Stopping. True once the user asked to stop the work under way (the
+    // window: "取消" in the progress dialog, for the rest of that command;
+    // the command line: Ctrl-C, for the rest of the run). Asking is
+    // separate from showing progress because work stops where nothing is
+    // shown too (between a folder's entries, between commands of one run).
+    // Import, loading and the report ask between two items and stop there,
+    // leaving nothing half done: inputs not yet taken are not imported,
+    // records not yet read say "未读入", workbooks written are whole.
+    // Called from several threads.
+    virtual bool CancelRequested() { return false; }
 };

@@ -116,7 +116,8 @@ bool DeleteFolderTree(const std::wstring& folder)
 
 namespace {
 
-// parent holds a regular file named name + "." + "zip" in any case.
+// parent holds a regular file named name + "." + an archive extension
+// ("zip", "rar", "7z") in any case.
 bool HasArchiveBeside(const std::string& parent, const std::string& name)
 {
     DIR* dir = opendir(parent.empty() ? "/" : parent.c_str());
@@ -126,8 +127,11 @@ bool HasArchiveBeside(const std::string& parent, const std::string& name)
     while (struct dirent* entry = readdir(dir)) {
         const char* entryName = entry->d_name;
         size_t len = strlen(entryName);
-        if (len != name.size() + 4 || name.compare(0, name.size(), entryName, name.size()) != 0 ||
-            entryName[name.size()] != '.' || strcasecmp(entryName + name.size() + 1, "zip") != 0)
+        if (len <= name.size() + 1 || name.compare(0, name.size(), entryName, name.size()) != 0 ||
+            entryName[name.size()] != '.')
+            continue;
+        const char* extension = entryName + name.size() + 1;
+        if (strcasecmp(extension, "zip") != 0 && strcasecmp(extension, "rar") != 0 && strcasecmp(extension, "7z") != 0)
             continue;
         struct stat st;
         std::string full = parent + "/" + entryName;

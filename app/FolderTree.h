@@ -17,6 +17,7 @@ bool DeleteFolderTree(const std::wstring& folder);
 
 // True when folder is, or lies inside, a folder that an import unpacked an
 // archive into: some folder D on the way from folder up to "/" has the
-// archive beside it, a regular file named D's name + ".zip" (any case).
+// archive beside it, a regular file named D's name + ".zip", ".rar" or
+// ".7z" (any case).
 // Imports never delete their archives, so the test holds across runs.
 bool IsImportedProjectFolder(const std::wstring& folder);

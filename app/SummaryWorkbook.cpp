@@ -16,8 +16,10 @@ bool WriteSummaryWorkbook(const CScoreSheet& sheet, const std::wstring& path)
     worksheet->CellAt(0, 0)->SetText(L"工程");
     worksheet->CellAt(0, 1)->SetText(L"总分");
     uint32_t row = 1;
+    // The project list's rows: inputs that gave no project are not among
+    // them.
     for (const CScoreSheetEntry& entry : sheet.m_entries) {
-        if (row >= XlsWorksheet::kMaxRows)
+        if (row >= XlsWorksheet::kMaxRows || !entry.m_hasProject)
             break;
         worksheet->CellAt(row, 0)->SetText(entry.m_folderName);
         worksheet->CellAt(row, 1)->SetText(entry.TotalText());

@@ -22,10 +22,12 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/StudentImport.h"
 #include "scoring/ScoreSheet.h"
 #include "scoring/ScoringCategory.h"
 #include "scoring/ScoringProject.h"
@@ -111,7 +113,8 @@ public:
     const CScoringProject* GetStandardProject() const { return m_standardProject.get(); }
     bool IsStandardLoaded() const { return m_standardLoaded; }
     // Loads the standard record in place, as it stands (the settings dialog,
-    // after it gave the record a new path); no message of its own. True
+    // after it gave the record a new path); no message of its own. A path
+    // SetProjectPath refuses reads nothing and empties the values. True
     // when it loaded.
     bool LoadStandardProject();
 
@@ -167,6 +170,11 @@ public:
     // and the six scores and loads it; "标准工程读取失败，..." when the path
     // is usable but loading fails. True when it loaded.
     bool RebuildStandardProject();
+    // The settings dialog's standard page: puts path and the six scores on
+    // the standard project (a record is made when there is none; what
+    // SetProjectPath answers is not looked at) and on the workspace, which
+    // then names what the standard project carries.
+    void SetStandard(const std::wstring& path, const float (&scores)[TM_CATEGORY_COUNT]);
     // After the standard was read: shows CheckStandard's message once,
     // unless reading has already said it (a failed load has its own
     // message) or the path is one that is silently unusable (the built-in
@@ -187,8 +195,8 @@ public:
     void CreateStudentProjects();
     // Loads every student record (GetLoadJobs threads, progress shown) and
     // lists them in the score sheet with their load status, unscored. When
-    // the user stops it, the records not yet taken up keep the status
-    // "未读入" and no total.
+    // the window layer asks to cancel, the records not yet taken up keep
+    // the status "未读入" and no total.
     void LoadStudentProjects();
     // Loads the records a stop left "未读入" and shows the list again; the
     // computation and the report call it first, so that no unread student
@@ -214,25 +222,28 @@ public:
     // --- import and removal (WorkspaceImport.cpp)
 
     void ImportStudentProjects();      // 185
-    // What 185 does once its files are chosen, also for files dropped on
-    // the window: at most TM_MAX_IMPORT_ARCHIVES paths are taken, archives
-    // unpacked and added and .prj files added as they are (AddArchives),
-    // the list rebuilt and "导入完成!" shown.
-    void ImportStudentFiles(const std::vector<std::wstring>& paths);
     void RemoveStudentProjects();      // 186
-    // Adds student projects as 185 does after its dialog, in the order of
-    // paths: an archive is unpacked (ExtractProjectArchive), then the first
-    // top-level .prj of its destination is appended to the student paths; a
-    // path without "/" is skipped. With projectFiles, a path ending in
-    // ".prj" (any case) is appended as it is (the command line's inputs).
-    // noProject, when given, hears at once the index of each archive that
-    // gave no project. Does not rebuild. Returns how many were added.
-    int AddArchives(const std::vector<std::wstring>& paths, bool projectFiles = false,
-                    const std::function<void(size_t index)>& noProject = nullptr);
-    // Unpacks one archive into the folder named after it in folder; true
-    // when it was unpacked. Entries refused for their names (absolute,
-    // climbing with "..", too long) are named in one warning per archive.
-    bool ExtractProjectArchive(const std::wstring& folder, const std::wstring& archivePath);
+    // "添加学生工程" after its dialog, and files dropped on the window: at
+    // most 500 paths (a warning for more), AddStudentInputs, the list rebuilt
+    // and loaded, the locks released, then "导入完成!" naming every input
+    // that gave no project and why. Stopped by the user (CancelRequested),
+    // it says nothing, or "导入已停止!" with the failures met before the stop.
+    void ImportStudentFiles(const std::vector<std::wstring>& paths);
+    // Adds student projects from inputs, in order (app/StudentImport.h):
+    // an archive (.zip, .rar, .7z) is unpacked beside itself and the .prj
+    // file at the top of its folder added, a .prj file is added as it is,
+    // a folder gives the archives and .prj files directly in it. Every
+    // input that gives no project is kept with its reason
+    // (GetImportFailures) and listed in the score sheet after the students
+    // until the next import. The folders of the projects added stay locked
+    // until ReleaseImportLocks. Stops between inputs when the window layer
+    // asks to cancel. Does not rebuild. Returns how many were added.
+    int AddStudentInputs(const std::vector<std::wstring>& inputs);
+    // The inputs of the last AddStudentInputs that gave no project.
+    const std::vector<CImportOutcome>& GetImportFailures() const { return m_importFailures; }
+    // Lets other grading runs at the folders imported since the last call
+    // (call it once the projects are loaded).
+    void ReleaseImportLocks();
 
     // --- commands (WorkspaceCommands.cpp)
 
@@ -275,20 +286,13 @@ protected:
     virtual bool LoadProject(CScoringProject& project);
 
 private:
-    // Where archivePath is unpacked: its folder, "/" (unless the folder
-    // ends in one), its name without the extension; empty when that name is
-    // empty or the path has no "/". ExtractProjectArchive unpacks there.
-    static std::wstring ArchiveDestination(const std::wstring& archivePath);
-    // The first regular file of folder (names in byte order) whose name is
-    // longer than 4 and ends in ".prj" in any case; empty when none.
-    static std::wstring FindProjectFile(const std::wstring& folder);
-    // 185 after its dialog: at most TM_MAX_IMPORT_ARCHIVES of paths go to
-    // AddArchives (with projectFiles), then the rebuild and "导入完成!".
-    void ImportChosenFiles(const std::vector<std::wstring>& paths, bool projectFiles);
     // Loads the records at indices (GetLoadJobs threads, progress shown);
-    // a stop leaves those not taken up "未读入". True when all were loaded
-    // (whatever each load's result).
+    // when the window layer asks to cancel, those not yet taken up are left
+    // "未读入". True when all were loaded (whatever each load's result).
     bool LoadRecords(const std::vector<size_t>& indices);
+    // Lists the students (with their load results so far) and then the
+    // import failures in the score sheet.
+    void ListInSheet();
     // Writes the score sheet's totals into the project list's "总分".
     void FillProjectTotals();
 
@@ -307,6 +311,12 @@ private:
     // Load result of each student project, in list order (1: loaded).
     std::vector<char> m_studentLoaded;
     CScoreSheet m_sheet;
+    // The inputs of the last import that gave no project, and the input
+    // each imported project came from (by .prj path).
+    std::vector<CImportOutcome> m_importFailures;
+    std::map<std::wstring, std::wstring> m_studentInputs;
+    // Held from the import until the projects are loaded.
+    std::vector<std::unique_ptr<CDestinationLocks>> m_importLocks;
     int m_selectedIndex;
     int m_loadJobs;
 };

@@ -6,6 +6,7 @@
 // The commands that compute or write workbooks refuse a standard that
 // cannot grade (CheckStandard): every student would get 0.00, and a
 // report would overwrite good workbooks with empty ones.
+#include <algorithm>
 #include <cwctype>
 #include <set>
 
@@ -155,15 +156,24 @@ bool CWorkspace::GenerateReports(const std::wstring& outputFolder, const std::ve
     CCollectedNames names(taken);
     // The project list keeps its totals: only the rows are taken.
     std::vector<std::wstring> failed;
-    for (size_t i = 0; i < m_studentProjects.size() && i < m_sheet.m_entries.size(); ++i) {
+    const int total = (int)std::min(m_studentProjects.size(), m_sheet.m_entries.size());
+    const wchar_t* what = L"生成评分报告";
+    for (int i = 0; i < total; ++i) {
+        // Stopped between workbooks: each one written is whole.
+        if (m_window.CancelRequested()) {
+            m_window.EndWaitCursor();
+            return false;
+        }
         m_sheet.TakeRows(*m_standardProject, *m_studentProjects[i], i);
         const CScoreSheetEntry& entry = m_sheet.m_entries[i];
+        m_window.ShowProgress(what, i, total, entry.m_prjPath.c_str());
         const bool written = outputFolder.empty()
                                  ? WriteProjectWorkbook(entry)
                                  : !entry.m_folderName.empty() &&
                                        WriteProjectWorkbook(entry, names.Take(outputFolder, entry.m_folderName));
         if (!written)
             failed.push_back(entry.m_prjPath);
+        m_window.ShowProgress(what, i + 1, total);
     }
     m_window.EndWaitCursor();
     const std::wstring done = outputFolder.empty() ? std::wstring(L"导出完成，导出数据在各个工程所在文件夹")

@@ -8,49 +8,69 @@
 
 #include "app/AppWindowLayer.h"
 #include "app/AtomicFile.h"
+#include "app/StoredPath.h"
 #include "app/Workspace.h"
-#include "tools/ReadALine.h"
+#include "tools/TmInputFile.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
 
 namespace {
-// Room for the longest path the file system takes, in characters.
-const int kLineBufferSize = 8192;
+// The error code of a list file that was not opened.
+int OpenError(TMTOOLS::OS::TmInputStatus status)
+{
+    switch (status) {
+    case TMTOOLS::OS::TM_INPUT_FOLDER:
+        return EISDIR;
+    case TMTOOLS::OS::TM_INPUT_NOT_REGULAR:
+        return EINVAL;
+    case TMTOOLS::OS::TM_INPUT_TOO_LARGE:
+        return EFBIG;
+    default:
+        return errno ? errno : EIO;
+    }
+}
 }  // namespace
 
 int CWorkspace::ReadProjectList()
 {
     if (!TMTOOLS::OS::FileExist(m_projectListPath.c_str()))
         return -1;
-    FILE* file = fopen(TMTOOLS::OS::NativePath(m_projectListPath).c_str(), "rb");
+    // A FIFO or a device in its place would hang the start-up.
+    TMTOOLS::OS::TmInputStatus status;
+    FILE* file =
+        TMTOOLS::OS::OpenInputFile(m_projectListPath.c_str(), TMTOOLS::OS::TM_MAX_INPUT_FILE_BYTES, status);
     if (!file)
-        return errno ? errno : 1;
-
-    CReadALine reader(nullptr, kLineBufferSize);
-    reader.SetFileName(m_projectListPath.c_str());
-    for (;;) {
-        std::wstring line = reader.ReadAString(file, 0, -1);
-        if (reader.m_isEnd)
-            break;
-        while (!line.empty() && (line.back() == L'\n' || line.back() == L'\r'))
-            line.pop_back();
-        // Projects deleted since the list was written drop out silently.
-        if (TMTOOLS::OS::FileExist(line.c_str()))
-            m_studentPaths.push_back(line);
-    }
+        return OpenError(status);
+    // Lines are taken as bytes: a path stored as file-system bytes (see
+    // StoredPath.h) is not GBK text.
+    std::string text;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, file)) > 0)
+        text.append(buffer, n);
     fclose(file);
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        while (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        start = end + 1;
+        // Projects deleted since the list was written drop out silently.
+        const std::wstring path = ProjectListPath(line);
+        if (!path.empty())
+            m_studentPaths.push_back(path);
+    }
     return 0;
 }
 
 bool CWorkspace::WriteProjectList()
 {
-    std::wstring text;
-    for (const std::unique_ptr<CScoringProject>& student : m_studentProjects) {
-        text += student->m_prjPath;
-        text += L"\r\n";
-    }
     std::string bytes;
-    TMTOOLS::String::DecodeUnicode(936, text, bytes);
+    for (const std::unique_ptr<CScoringProject>& student : m_studentProjects)
+        bytes += ProjectListLine(student->m_prjPath) + "\r\n";
     return ReplaceFileAtomically(m_projectListPath, bytes);
 }
 
@@ -64,6 +84,8 @@ void CWorkspace::CreateStudentProjects()
         m_studentProjects.push_back(std::move(student));
     }
     m_sheet.ListStudents(CScoringProjectList(), m_studentLoaded);
+    for (const CImportOutcome& failure : m_importFailures)
+        m_sheet.AddWithoutProject(failure.m_input, failure.m_status);
 }
 
 void CWorkspace::RebuildStudentProjects()
@@ -79,7 +101,7 @@ void CWorkspace::LoadStudentProjects()
     for (size_t i = 0; i < all.size(); ++i)
         all[i] = i;
     LoadRecords(all);
-    m_sheet.ListStudents(m_studentProjects, m_studentLoaded);
+    ListInSheet();
 }
 
 bool CWorkspace::LoadUnreadStudents()
@@ -92,7 +114,7 @@ bool CWorkspace::LoadUnreadStudents()
         return true;
     m_studentLoaded.resize(m_studentProjects.size(), 0);
     const bool all = LoadRecords(unread);
-    m_sheet.ListStudents(m_studentProjects, m_studentLoaded);
+    ListInSheet();
     ShowProjectRows();
     return all;
 }
@@ -101,7 +123,7 @@ bool CWorkspace::LoadRecords(const std::vector<size_t>& indices)
 {
     const int count = (int)indices.size();
     const wchar_t* what = L"读入学生工程";
-    std::atomic<bool> stop(!m_window.ShowProgress(what, 0, count));
+    m_window.ShowProgress(what, 0, count);
     // Which records were taken up; each element is written by one thread.
     std::vector<char> taken(count, 0);
     std::atomic<int> next(0);
@@ -110,19 +132,15 @@ bool CWorkspace::LoadRecords(const std::vector<size_t>& indices)
     // nothing, so the results are those of loading them in order. A stop
     // is heard between two records: one being read is read to its end.
     auto work = [&]() {
-        for (int k = next++; k < count && !stop; k = next++) {
+        for (int k = next++; k < count && !m_window.CancelRequested(); k = next++) {
             CScoringProject& project = *m_studentProjects[indices[k]];
-            if (!m_window.ShowProgress(what, done, count, project.m_prjPath.c_str())) {
-                stop = true;
-                break;
-            }
+            m_window.ShowProgress(what, done, count, project.m_prjPath.c_str());
             taken[k] = 1;
             // An unread record says so until it is read; reading clears it.
             if (project.m_loadStatus == TM_LOAD_UNREAD)
                 project.m_loadStatus = TM_LOAD_OK;
             m_studentLoaded[indices[k]] = LoadProject(project) ? 1 : 0;
-            if (!m_window.ShowProgress(what, ++done, count))
-                stop = true;
+            m_window.ShowProgress(what, ++done, count);
         }
     };
     int jobs = m_loadJobs < 1 ? 1 : m_loadJobs;
@@ -147,4 +165,16 @@ bool CWorkspace::LoadRecords(const std::vector<size_t>& indices)
         }
     }
     return all;
+}
+
+void CWorkspace::ListInSheet()
+{
+    std::vector<std::wstring> inputs;
+    for (const std::unique_ptr<CScoringProject>& student : m_studentProjects) {
+        auto input = m_studentInputs.find(student->m_prjPath);
+        inputs.push_back(input == m_studentInputs.end() ? std::wstring() : input->second);
+    }
+    m_sheet.ListStudents(m_studentProjects, m_studentLoaded, inputs);
+    for (const CImportOutcome& failure : m_importFailures)
+        m_sheet.AddWithoutProject(failure.m_input, failure.m_status);
 }

@@ -10,12 +10,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <strings.h>
-#include <sys/stat.h>
 #include <tinyxml.h>
 
 #include "app/AppWindowLayer.h"
 #include "app/AtomicFile.h"
 #include "app/CategoryScores.h"
+#include "app/StandardDocument.h"
+#include "app/StoredPath.h"
 #include "app/Workspace.h"
 #include "tools/TmMessage.h"
 #include "tools/TmOS.h"
@@ -27,22 +28,39 @@ namespace {
 
 const char kRootName[] = "标准工程信息";
 const char kPathAttribute[] = "标准工程路径";
+// Only for a path whose bytes are not UTF-8 (StoredPath.h).
+const char kPathBytesAttribute[] = "标准工程路径字节";
 const char* const kScoreAttributes[TM_CATEGORY_COUNT] = {
     "总信息分值", "各层信息分值", "结构模型与荷载分值", "计算结果分值", "施工图分值", "钢筋算量接口分值",
 };
 
+// Strict UTF-8 (code page 65001): the file must stay valid XML, so bytes a
+// path carries as escapes are not written through here.
 std::string ToUtf8(const std::wstring& text)
 {
     std::string narrow;
-    TMTOOLS::String::DecodeUnicode(0, text, narrow);
+    TMTOOLS::String::DecodeUnicode(65001, text, narrow);
     return narrow;
 }
 
 std::wstring FromUtf8(const char* text)
 {
     std::wstring wide;
-    TMTOOLS::String::EncodeUnicode(0, text ? std::string(text) : std::string(), wide);
+    TMTOOLS::String::EncodeUnicode(65001, text ? std::string(text) : std::string(), wide);
     return wide;
+}
+
+// The standard project path of root: the bytes attribute when there is one
+// and the readable path still matches it (nobody edited one without the
+// other), else the readable path.
+std::wstring StoredStandardPath(const TiXmlElement& root, const char* readable)
+{
+    std::wstring path = FromUtf8(readable);
+    std::wstring exact;
+    const char* bytes = root.Attribute(kPathBytesAttribute);
+    if (bytes && PercentDecodedPath(bytes, exact) && ToUtf8(exact) == readable)
+        return exact;
+    return path;
 }
 
 // The boolean rule of the scoring-standard file: a text beginning with
@@ -90,18 +108,31 @@ bool IsXmlName(const std::string& name)
 
 // What a hand edit left in a scoring-standard file that its rules cannot
 // use, one line each, shown together in one warning after the file was read.
+// The first lines are listed and the rest counted: a hostile file can hold a
+// million such attributes, and a warning of a million lines helps nobody.
 class CStandardFileNotes {
 public:
-    void Add(int line, const std::wstring& text) { m_lines += stringFormat(L"\n第 %d 行：%s", line, text.c_str()); }
+    CStandardFileNotes() : m_count(0) {}
+    void Add(int line, const std::wstring& text)
+    {
+        if (++m_count <= kListed)
+            m_lines += stringFormat(L"\n第 %d 行：%s", line, text.c_str());
+    }
     void Show(const std::wstring& path) const
     {
-        if (!m_lines.empty())
-            TMTOOLS::OS::TmShowWarnMessage(
-                stringFormat(L"评分标准 %s 中有不能使用的内容，已按规则处理：%s", path.c_str(), m_lines.c_str()).c_str());
+        if (m_count == 0)
+            return;
+        std::wstring lines = m_lines;
+        if (m_count > kListed)
+            lines += stringFormat(L"\n……另有 %d 处未列出", m_count - kListed);
+        TMTOOLS::OS::TmShowWarnMessage(
+            stringFormat(L"评分标准 %s 中有不能使用的内容，已按规则处理：%s", path.c_str(), lines.c_str()).c_str());
     }
 
 private:
+    static const int kListed = 20;
     std::wstring m_lines;
+    int m_count;
 };
 
 const TiXmlAttribute* FindAttribute(const TiXmlElement& element, const char* name)
@@ -183,18 +214,14 @@ std::string ScoreText(float score)
 bool CWorkspace::ReadScoringStandard(const std::wstring& path)
 {
     TiXmlDocument document;
-    // TinyXML sizes its read by seeking to the end: hand it files only.
-    const std::string nativePath = TMTOOLS::OS::NativePath(path);
-    struct stat st;
-    const bool read = !path.empty() && stat(nativePath.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-                      document.LoadFile(nativePath.c_str(), TIXML_ENCODING_UTF8);
+    const bool read = LoadStandardDocument(path, document);
     const TiXmlElement* root = read ? document.FirstChildElement() : nullptr;
 
     // Only the first element counts, whatever its name.
     CStandardFileNotes notes;
     if (root) {
         if (const char* prjPath = root->Attribute(kPathAttribute))
-            m_standardPrjPath = InFolderOf(path, FromUtf8(prjPath));
+            m_standardPrjPath = InFolderOf(path, StoredStandardPath(*root, prjPath));
         for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
             // Absent or non-numeric attributes keep the score. A negative or
             // infinite one is taken: CheckStandard then refuses the standard
@@ -243,9 +270,33 @@ bool CWorkspace::RebuildStandardProject()
     return m_standardLoaded;
 }
 
+void CWorkspace::SetStandard(const std::wstring& path, const float (&scores)[TM_CATEGORY_COUNT])
+{
+    if (!m_standardProject)
+        m_standardProject.reset(new CScoringProject);
+    m_standardProject->SetProjectPath(path, scores);
+    m_standardPrjPath = path;
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
+        m_categoryScores[k] = scores[k];
+}
+
 bool CWorkspace::LoadStandardProject()
 {
-    m_standardLoaded = m_standardProject && LoadProject(*m_standardProject);
+    m_standardLoaded = false;
+    if (!m_standardProject)
+        return false;
+    CScoringProject& standard = *m_standardProject;
+    float scores[TM_CATEGORY_COUNT];
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
+        scores[k] = standard.GetItem(k).m_fullScore;
+    // A refused path keeps the folder and base path of the one before it:
+    // reading would take that project's result files.
+    if (!standard.SetProjectPath(standard.m_prjPath, scores)) {
+        standard.ClearAllValues();
+        standard.m_loadStatus = TM_LOAD_FAILED;
+        return false;
+    }
+    m_standardLoaded = LoadProject(standard);
     return m_standardLoaded;
 }
 
@@ -325,6 +376,8 @@ bool CWorkspace::WriteScoringStandard(const std::wstring& path)
     root->SetAttribute(kPathAttribute, ToUtf8(m_standardPrjPath).c_str());
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
         root->SetAttribute(kScoreAttributes[k], ScoreText(m_categoryScores[k]).c_str());
+    if (HasByteEscapes(m_standardPrjPath))
+        root->SetAttribute(kPathBytesAttribute, PercentEncodedBytes(m_standardPrjPath).c_str());
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
         TiXmlElement* category = new TiXmlElement(ToUtf8(GetCategoryName(k)).c_str());
         root->LinkEndChild(category);

@@ -74,7 +74,9 @@ void CWorkspace::FillProjectList()
 void CWorkspace::ShowProjectRows()
 {
     CGridLayer& grid = m_window.GetProjectGrid();
-    for (size_t i = 0; i < m_sheet.m_entries.size(); ++i) {
+    // One row per record: inputs that gave no project are told by the
+    // import's message, not listed here.
+    for (size_t i = 0; i < m_sheet.m_entries.size() && i < m_studentProjects.size(); ++i) {
         const CScoreSheetEntry& entry = m_sheet.m_entries[i];
         const int row = (int)i + 1;
         WriteRowNumber(grid, row, kProjectColumns);

@@ -4,10 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <vector>
 
-#include "archive/ZipDataSink.h"
+#include "archive/ZipFileSink.h"
 #include "archive/ZipFolderWalk.h"
 #include "archive/ZipNames.h"
 #include "archive/ZipReader.h"
@@ -26,27 +25,6 @@ mode_t ModeOf(uint32_t external, bool folder)
     mode_t mode = (external >> 16) != 0 ? unixMode : (folder ? kFolderMode : 0644);
     return mode | (folder ? 0700 : 0600);
 }
-
-class CFileSink : public CZipDataSink {
-public:
-    explicit CFileSink(int fd) : m_fd(fd) {}
-    bool Write(const char* data, size_t size) override
-    {
-        while (size > 0) {
-            ssize_t n = write(m_fd, data, size);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                return false;
-            data += n;
-            size -= (size_t)n;
-        }
-        return true;
-    }
-
-private:
-    int m_fd;
-};
 
 bool HasParentComponent(const std::wstring& path)
 {
@@ -147,7 +125,7 @@ ZipResult CZipExtractor::WriteAt(int index, const ZipEntry& entry, uint32_t exte
     int fd = walk.CreateFile(parts.back(), ModeOf(external, false));
     if (fd < 0)
         return ZipResult::CannotOpenFile;
-    CFileSink sink(fd);
+    CZipFileSink sink(fd);
     ZipResult copied = m_reader.CopyData(index, sink);
     if (copied == ZipResult::Ok) {
         struct timespec times[2];

@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "tools/TmInputFile.h"
+
 CZipFile::CZipFile() : m_fd(-1), m_seekable(false), m_readError(false), m_size(0) {}
 
 CZipFile::~CZipFile()
@@ -16,13 +18,14 @@ CZipFile::~CZipFile()
 
 bool CZipFile::Open(const std::string& nativePath)
 {
-    // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a
-    // writer. It changes nothing for a regular file.
-    m_fd = open(nativePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    // Regular files only: a FIFO or a device is refused without waiting
+    // for a writer. Archives have their own bounds, so none on the size.
+    TMTOOLS::OS::TmInputStatus status;
+    m_fd = TMTOOLS::OS::OpenInputDescriptor(nativePath.c_str(), -1, status);
     if (m_fd < 0)
         return false;
     struct stat st;
-    if (fstat(m_fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (fstat(m_fd, &st) != 0) {
         close(m_fd);
         m_fd = -1;
         return false;

@@ -26,8 +26,8 @@ public:
     CZipFile(const CZipFile&) = delete;
     CZipFile& operator=(const CZipFile&) = delete;
 
-    // Opens an existing file for reading. A FIFO or device is opened without
-    // blocking and then counts as not seekable.
+    // Opens an existing regular file for reading. A FIFO, a device or a
+    // folder is refused, without blocking on it.
     bool Open(const std::string& nativePath);
     bool IsOpen() const { return m_fd >= 0; }
     // True for a regular (disk) file: only those have an end record to find.

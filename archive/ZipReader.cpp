@@ -47,7 +47,7 @@ std::wstring CurrentFolder()
         buffer.resize(buffer.size() * 2);
     }
     std::wstring folder;
-    TMTOOLS::String::EncodeUnicode(65001, std::string(buffer.data()), folder);
+    TMTOOLS::String::EncodeUnicode(0, std::string(buffer.data()), folder);
     if (folder.empty() || folder.back() != L'/')
         folder += L'/';
     return folder;
@@ -177,4 +177,13 @@ ZipResult CZipReader::CopyData(int index, CZipDataSink& sink)
             return ZipResult::WriteFailed;
     }
     return reader.CrcMatches() ? ZipResult::Ok : ZipResult::BadData;
+}
+
+bool CZipReader::EntryStorage(int index, uint16_t& method, uint16_t& flags)
+{
+    if (MoveTo(index) != ZipResult::Ok)
+        return false;
+    method = m_current.m_method;
+    flags = m_current.m_flags;
+    return true;
 }

@@ -36,6 +36,11 @@ public:
     // fails its CRC, Corrupt when the entry cannot be reached.
     ZipResult CopyData(int index, CZipDataSink& sink);
 
+    // The compression method and general-purpose flags of entry index as
+    // its central record gives them; false when the record cannot be
+    // reached. Tells an unsupported method or encryption from damage.
+    bool EntryStorage(int index, uint16_t& method, uint16_t& flags);
+
 private:
     CZipReader();
     void ParseCurrent();

@@ -92,7 +92,7 @@ int main(int argc, char** argv)
             value->m_selected = true;
 
     auto start = std::chrono::steady_clock::now();
-    workspace.AddArchives(archives);
+    workspace.AddStudentInputs(archives);
     const double unpack = Seconds(start);
 
     double load[2];

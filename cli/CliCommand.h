@@ -11,6 +11,7 @@ enum {
     TM_CLI_OK = 0,
     TM_CLI_FAILED = 1,  // the command ran and what it was asked for failed
     TM_CLI_USAGE = 2,   // bad command line; a usage text went to stderr
+    TM_CLI_INTERRUPTED = 130,  // stopped by Ctrl-C (128 + SIGINT, as shells say)
 };
 
 struct CCliCommand {

@@ -3,33 +3,43 @@
 //                   [--json] INPUT...
 //
 // The whole grading run of the desktop program in one command: reads the
-// scoring standard as start-up reads config.xml; adds each INPUT in order,
-// a .zip archive as "添加学生工程" adds it (unpacked into the folder named
-// after it beside it; --overwrite answers Yes to "工程 %s 已存在，要覆盖吗？",
-// otherwise No), a .prj file as it is; loads every student (N at a time
-// with --jobs); computes as "计算得分" does; with --report writes every
-// student's workbook as "生成评分报告" does, with --summary the summary
-// workbook as "导出评分结果" does and with --details the class workbook as
-// "导出评分明细" does. With --output-dir, the students' workbooks go into
-// DIR (named after their project folders) instead of beside each folder,
-// and relative --summary and --details names are taken in DIR.
+// scoring standard as start-up reads config.xml; adds each INPUT in order
+// as "添加学生工程" adds it (app/StudentImport.h): an archive (.zip, .rar,
+// .7z) unpacked into the folder named after it beside it (--overwrite
+// answers Yes to "工程 %s 已存在，要覆盖吗？", otherwise No), a .prj file as
+// it is, a folder as the archives and .prj files directly in it; loads
+// every student (N at a time with --jobs); computes as "计算得分" does;
+// with --report writes every student's workbook as "生成评分报告" does,
+// with --summary the summary workbook as "导出评分结果" does and with
+// --details the class workbook as "导出评分明细" does. With --output-dir,
+// the students' workbooks go into DIR (named after their project folders)
+// instead of beside each folder, and relative --summary and --details
+// names are taken in DIR.
 //
 // A standard that cannot grade (its project does not load, no value worth
 // points is selected, a category score is refused) stops the run before
 // anything is unpacked or written: every student would have scored 0.
 //
 // stdout: one line per student (number, folder name, status, total as
-// "%.2f"), or with --json:
+// "%.2f"), then one per input that gave no project (its file name, the
+// reason, no total); or with --json:
 //   {"standard": {"project": "...", "loaded": true, "valueScores": [six]},
-//    "students": [{"project": "...", "loaded": true, "status": "读入成功",
+//    "students": [{"project": "...", "input": "...", "loaded": true,
+//                  "status": "读入成功",
 //                  "categories": [{"category": "总信息", "score": 10}, ...],
 //                  "total": 85.3333359, "totalText": "85.33"}, ...]}
+// where an input that gave no project is an entry with "project" and
+// "input" the input, "loaded" false, "status" the reason, zero scores,
+// "total" 0 and "totalText" "".
 // Scores are "%.9g" of the 32-bit float, which reads back as the same float.
 // Other tools read this output: keep its form stable.
 //
-// Exit status 0 when the grading ran (and the workbooks asked for were
-// written), 1 when it could not run or a workbook failed, 2 for a bad
-// command line.
+// Exit status 0 when every input gave a project and the grading ran (and
+// the workbooks asked for were written); 1 when an input gave no project
+// (a project that fails to load is graded and does not count), when the
+// grading could not run or a workbook failed; 2 for a bad command line;
+// 130 when Ctrl-C stopped it (between projects; nothing is left half
+// written or locked).
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -110,7 +120,8 @@ void PrintJson(const CWorkspace& workspace)
     for (size_t i = 0; i < sheet.m_entries.size(); ++i) {
         const CScoreSheetEntry& student = sheet.m_entries[i];
         out += i ? ",\n  " : "\n  ";
-        out += "{\"project\": " + CJsonWriter::Quote(student.m_prjPath) + ", \"loaded\": " +
+        out += "{\"project\": " + CJsonWriter::Quote(student.m_prjPath) +
+               ", \"input\": " + CJsonWriter::Quote(student.m_input) + ", \"loaded\": " +
                (student.m_loaded ? "true" : "false") + ", \"status\": " + CJsonWriter::Quote(student.m_status) +
                ", \"categories\": [";
         for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
@@ -157,6 +168,13 @@ struct COutputPaths {
     std::wstring m_details;
 };
 
+int Interrupted(CWorkspace& workspace)
+{
+    workspace.ReleaseImportLocks();
+    fprintf(stderr, "tmscore-cli grade: interrupted\n");
+    return TM_CLI_INTERRUPTED;
+}
+
 int RunGrade(const std::vector<std::string>& args)
 {
     CCliArguments arguments;
@@ -166,11 +184,7 @@ int RunGrade(const std::vector<std::string>& args)
     if (!arguments.Has("--standard") || arguments.Value("--standard").empty())
         return Usage("name the scoring standard with --standard FILE");
     if (arguments.m_operands.empty())
-        return Usage("name at least one student archive (.zip) or project (.prj)");
-    for (const std::string& input : arguments.m_operands) {
-        if (!CCliArguments::HasExtension(input, ".zip") && !CCliArguments::HasExtension(input, ".prj"))
-            return Usage("'" + input + "' is neither a .zip archive nor a .prj project");
-    }
+        return Usage("name at least one student archive (.zip, .rar, .7z), project (.prj) or folder of them");
     int jobs = 1;
     if (arguments.Has("--jobs")) {
         const std::string text = arguments.Value("--jobs");
@@ -194,6 +208,7 @@ int RunGrade(const std::vector<std::string>& args)
 
     CTerminalWindowLayer window;
     window.m_answerYes = arguments.Has("--overwrite");
+    CTerminalWindowLayer::CatchInterrupt();
     CWorkspace workspace(window);
     workspace.SetLoadJobs(jobs);
     if (!workspace.ReadScoringStandard(CCliArguments::AbsolutePath(standardFile))) {
@@ -206,46 +221,58 @@ int RunGrade(const std::vector<std::string>& args)
         return TM_CLI_FAILED;
     }
 
-    // The inputs in command-line order: archives as "添加学生工程" takes
-    // them, projects as they are.
+    // The inputs in command-line order, as "添加学生工程" takes them; the
+    // folders stay locked against other runs until the grading is done.
     std::vector<std::wstring> inputs;
     for (const std::string& input : arguments.m_operands)
         inputs.push_back(CCliArguments::AbsolutePath(input));
-    workspace.AddArchives(inputs, true, [&](size_t index) {
-        fprintf(stderr, "tmscore-cli grade: %s gives no project (no .prj file at its top level)\n",
-                arguments.m_operands[index].c_str());
-    });
+    workspace.AddStudentInputs(inputs);
+    if (window.CancelRequested())
+        return Interrupted(workspace);
+    for (const CImportOutcome& failure : workspace.GetImportFailures())
+        fprintf(stderr, "tmscore-cli grade: %s: %s\n", Utf8(failure.m_input).c_str(), Utf8(failure.m_status).c_str());
     workspace.CreateStudentProjects();
     workspace.LoadStudentProjects();
+    if (window.CancelRequested())
+        return Interrupted(workspace);
 
-    if (!workspace.ComputeTotals())
+    // No input gave a project: nothing to grade, but every input is still
+    // shown with its reason.
+    const bool anyStudent = !workspace.GetStudentProjects().empty();
+    if (anyStudent && !workspace.ComputeTotals())
         return TM_CLI_FAILED;  // ComputeScores has said why
     const COutputPaths out(arguments);
     bool written = true;
-    if (arguments.Has("--report"))
+    if (anyStudent && arguments.Has("--report"))
         written = workspace.GenerateReports(out.m_folder, {out.m_summary, out.m_details}) && written;
-    if (arguments.Has("--summary") && !workspace.ExportSummaryWorkbookTo(out.m_summary)) {
+    if (window.CancelRequested())
+        return Interrupted(workspace);
+    if (anyStudent && arguments.Has("--summary") && !workspace.ExportSummaryWorkbookTo(out.m_summary)) {
         fprintf(stderr, "tmscore-cli grade: cannot write the summary %s\n", Utf8(out.m_summary).c_str());
         written = false;
     }
+    // The class workbook has a row for every input, those without a
+    // project too.
     if (arguments.Has("--details") && !workspace.ExportDetailsWorkbookTo(out.m_details)) {
         fprintf(stderr, "tmscore-cli grade: cannot write the details %s\n", Utf8(out.m_details).c_str());
         written = false;
     }
+    workspace.ReleaseImportLocks();
 
     if (arguments.Has("--json"))
         PrintJson(workspace);
     else
         PrintTable(workspace.GetScoreSheet());
     fflush(stdout);
-    return written ? TM_CLI_OK : TM_CLI_FAILED;
+    // Every input must have given a project: a dropped student is a failure.
+    return written && workspace.GetImportFailures().empty() ? TM_CLI_OK : TM_CLI_FAILED;
 }
 
 const CCliCommandRegistration kRegistration({
     "grade",
     "--standard FILE [--summary OUT.xls] [--details OUT.xlsx] [--report] [--output-dir DIR] [--overwrite] "
     "[--jobs N] [--json] INPUT...",
-    "grade student archives (.zip) and projects (.prj) against a scoring standard",
+    "grade student archives (.zip, .rar, .7z), projects (.prj) and folders of them against a scoring standard",
     &RunGrade,
 });
 

@@ -120,7 +120,10 @@ std::string CJsonWriter::Quote(const std::wstring& value)
         case L'\r': escaped += L"\\r"; break;
         case L'\t': escaped += L"\\t"; break;
         default:
-            if (ch < 0x20)
+            // A file-name byte that is not UTF-8 is carried as a lone
+            // surrogate (U+DC80..U+DCFF), which UTF-8 cannot hold: JSON's
+            // escape keeps the output valid and the byte recoverable.
+            if (ch < 0x20 || (ch >= 0xD800 && ch <= 0xDFFF))
                 escaped += TMTOOLS::String::stringFormat(L"\\u%04x", (unsigned)ch);
             else
                 escaped += ch;

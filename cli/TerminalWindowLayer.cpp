@@ -1,8 +1,10 @@
 // CTerminalWindowLayer: stderr lines, flag answers, a progress bar.
 #include "cli/TerminalWindowLayer.h"
 
+#include <signal.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 
 #include "cli/TerminalMessages.h"
@@ -10,8 +12,38 @@
 #include "tools/TmString.h"
 
 namespace {
+
 const int kBarWidth = 30;
+
+std::atomic<bool> g_interrupted(false);
+
+void OnInterrupt(int)
+{
+    g_interrupted = true;
+}
+
 }  // namespace
+
+void CTerminalWindowLayer::CatchInterrupt()
+{
+    // Started with Ctrl-C ignored (in the background of a script): stay so.
+    struct sigaction current = {};
+    if (sigaction(SIGINT, nullptr, &current) == 0 && current.sa_handler == SIG_IGN)
+        return;
+    struct sigaction action = {};
+    action.sa_handler = &OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    // The handler is used once: a second Ctrl-C kills as usual, and the
+    // next run clears what that leaves behind. Calls under way go on
+    // (SA_RESTART): the work stops between projects, not inside a read.
+    action.sa_flags = SA_RESETHAND | SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+}
+
+bool CTerminalWindowLayer::CancelRequested()
+{
+    return g_interrupted;
+}
 
 CTerminalWindowLayer::CTerminalWindowLayer()
     : m_answerYes(false), m_showProgress(isatty(STDERR_FILENO) != 0), m_barShown(false), m_lastDone(0)
@@ -60,11 +92,10 @@ CWindowLayer::Answer CTerminalWindowLayer::DoMessageBox(const wchar_t* text, con
     return m_answerYes ? TM_ID_YES : TM_ID_NO;
 }
 
-bool CTerminalWindowLayer::ShowProgress(const wchar_t* what, int done, int total, const wchar_t*)
+void CTerminalWindowLayer::ShowProgress(const wchar_t* what, int done, int total, const wchar_t*)
 {
-    // The terminal has no stop button: every step runs to its end.
     if (!m_showProgress || total <= 0)
-        return true;
+        return;
     std::string label;
     TMTOOLS::String::DecodeUnicode(0, what ? what : L"", label);
     const int filled = (int)((long long)done * kBarWidth / total);
@@ -74,12 +105,11 @@ bool CTerminalWindowLayer::ShowProgress(const wchar_t* what, int done, int total
     std::lock_guard<std::mutex> lock(m_mutex);
     // Loading threads may report out of order: never step back.
     if (done != 0 && done <= m_lastDone)
-        return true;
+        return;
     m_lastDone = done;
     fputs(bar.c_str(), stderr);
     m_barShown = done < total;
     if (!m_barShown)
         fputc('\n', stderr);
     fflush(stderr);
-    return true;
 }

@@ -1,7 +1,8 @@
 // The window layer of the command line: messages become "caption: text"
 // lines on stderr, questions are answered by a flag, file dialogs are
 // cancelled (commands take their paths from the command line and call the
-// workspace directly), and the grids live in memory. While
+// workspace directly), and the grids live in memory; Ctrl-C is the cancel
+// request. While
 // stderr is a terminal, long steps draw a progress bar on it; a message
 // first clears the bar so that lines stay whole.
 #pragma once
@@ -34,7 +35,14 @@ public:
     bool RunSettingsDialog(CWorkspace&) override { return false; }
     void BeginWaitCursor() override {}
     void EndWaitCursor() override {}
-    bool ShowProgress(const wchar_t* what, int done, int total, const wchar_t* item = nullptr) override;
+    void ShowProgress(const wchar_t* what, int done, int total, const wchar_t* item = nullptr) override;
+    // True after CatchInterrupt, once Ctrl-C was pressed.
+    bool CancelRequested() override;
+
+    // From now on the first Ctrl-C (SIGINT) asks the running work to stop
+    // between projects instead of killing the program; a second one kills
+    // it as usual.
+    static void CatchInterrupt();
 
     CMemoryGrid m_projectGrid;
     CMemoryGrid m_scoreGrid;

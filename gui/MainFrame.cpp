@@ -18,7 +18,6 @@
 
 #include "app/Workspace.h"
 #include "gui/AppLook.h"
-#include "gui/DroppedPaths.h"
 #include "gui/MyRibbonConstructor.h"
 #include "gui/MyRobbonBar.h"
 #include "gui/ProjGridCtrl.h"
@@ -26,6 +25,7 @@
 #include "gui/RibbonCommands.h"
 #include "gui/TmScoreView.h"
 #include "gui/WorkspaceJob.h"
+#include "settings/ScoringSettingDlg.h"
 #include "tools/TmMessage.h"
 
 namespace {
@@ -36,8 +36,6 @@ const char kDockStateKey[] = "MainFrame/DockState";
 // this interval.
 const int kProgressDelayMs = 400;
 const int kProgressTickMs = 100;
-// Dropped names listed in the one message about what was ignored.
-const int kIgnoredNamesShown = 10;
 
 QString ToQString(const std::wstring& text)
 {
@@ -115,6 +113,10 @@ CMainFrame::CMainFrame(const std::wstring& programFolder)
     CAppLook::Apply(CAppLook::Stored());
     for (QAction* look : m_looks->actions())
         look->setChecked(look->data().toInt() == CAppLook::Stored());
+
+    m_settingsDialog = [this](QWidget* parent, CWorkspace& workspace) {
+        return CScoringSettingDlg::Run(parent, workspace, *this);
+    };
 
     TMTOOLS::OS::TmMessagePresenter previous = nullptr;
     TMTOOLS::OS::SetMessagePresenter(&CMainFrame::PresentToolsMessage, this, &previous, &m_previousContext);
@@ -364,20 +366,7 @@ bool CMainFrame::ImportPaths(const QStringList& paths)
 {
     if (IsBusy())
         return false;
-    const CDroppedPaths sorted = CDroppedPaths::Sort(paths);
-    if (!sorted.m_ignored.isEmpty()) {
-        QStringList names = sorted.m_ignored.mid(0, kIgnoredNamesShown);
-        if (sorted.m_ignored.size() > kIgnoredNamesShown)
-            names.append(QStringLiteral("……（共 %1 项）").arg(sorted.m_ignored.size()));
-        ShowMessageBox(QStringLiteral("以下内容不是学生工程压缩文件（.zip）或工程文件（.prj），已忽略：\n%1")
-                           .arg(names.join(QLatin1Char('\n')))
-                           .toStdWString()
-                           .c_str(),
-                       L"提示");
-    }
-    if (sorted.m_archives.isEmpty() && sorted.m_projects.isEmpty())
-        return true;
-    const std::vector<std::wstring> files = ToWide(sorted.m_archives + sorted.m_projects);
+    const std::vector<std::wstring> files = ToWide(paths);
     return RunJob([files](CWorkspace& workspace) { workspace.ImportStudentFiles(files); });
 }
 

@@ -55,10 +55,10 @@ public:
     // Runs a ribbon command (TM_CMD_..., or the About box); false when a
     // job is running.
     bool RunCommand(int command);
-    // Imports what was dropped: ".zip" archives (also those at the top of a
-    // dropped folder) as "添加学生工程" imports chosen archives, ".prj" files
-    // as they are; the rest is named in one message. False when a job is
-    // running.
+    // Imports what was dropped as "添加学生工程" imports the files chosen in
+    // its dialog (CWorkspace::ImportStudentFiles): archives, .prj files and
+    // folders of them; anything else is named with its reason in the final
+    // message. False when a job is running.
     bool ImportPaths(const QStringList& paths);
     // Puts on look (205 to 219), marks it in the "视图" menu and stores it.
     void ChooseLook(int look);
@@ -75,7 +75,8 @@ public:
     QString StatusMessage() const;
 
     // The scoring settings dialog: modal over parent, edits workspace, true
-    // on OK. Until one is plugged in, "评分设置" says it is not available.
+    // on OK. The window opens settings/'s CScoringSettingDlg; tests may put
+    // another in its place.
     using CSettingsDialogRunner = std::function<bool(QWidget* parent, CWorkspace& workspace)>;
     void SetSettingsDialogRunner(CSettingsDialogRunner runner) { m_settingsDialog = std::move(runner); }
 
@@ -87,8 +88,9 @@ public:
     bool RunSettingsDialog(CWorkspace& workspace) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
-    // False once the user has pressed the progress dialog's "取消".
-    bool ShowProgress(const wchar_t* what, int done, int total, const wchar_t* item = nullptr) override;
+    void ShowProgress(const wchar_t* what, int done, int total, const wchar_t* item = nullptr) override;
+    // "取消" in the progress dialog (or closing the window) during the job.
+    bool CancelRequested() override;
 
 signals:
     // A job has ended and the window shows its result.
@@ -121,6 +123,9 @@ private:
     // bar's summary from the score sheet.
     void ShowSheet();
     void ShowAbout();
+    // GUI thread: the owner of a box or file dialog, the modal dialog that
+    // is open (the settings dialog) or else the window.
+    QWidget* DialogOwner();
     // Runs a modal box or dialog with the arrow cursor over any wait cursor.
     template <typename Show>
     auto Modal(Show show) -> decltype(show());

@@ -68,6 +68,12 @@ auto CMainFrame::Modal(Show show) -> decltype(show())
     return show();
 }
 
+QWidget* CMainFrame::DialogOwner()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : this;
+}
+
 void CMainFrame::PresentToolsMessage(const wchar_t* text, const wchar_t* caption, void* context)
 {
     static_cast<CMainFrame*>(context)->ShowMessageBox(text, caption, TM_MB_OK);
@@ -82,7 +88,7 @@ CWindowLayer::Answer CMainFrame::DoMessageBox(const wchar_t* text, const wchar_t
 
 CWindowLayer::Answer CMainFrame::PresentMessage(const QString& text, const QString& caption, Buttons buttons)
 {
-    QMessageBox box(this);
+    QMessageBox box(DialogOwner());
     box.setWindowTitle(caption);
     box.setText(text);
     if (buttons == TM_MB_YESNO) {
@@ -112,7 +118,7 @@ bool CMainFrame::ShowOpenFileDialog(const CFileDialogRequest& request, std::vect
 
 bool CMainFrame::PresentOpenDialog(const CFileDialogRequest& request, QStringList& paths)
 {
-    QFileDialog dialog(this, QStringLiteral("打开"));
+    QFileDialog dialog(DialogOwner(), QStringLiteral("打开"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.m_multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     SetUpFileDialog(dialog, request);
@@ -134,7 +140,7 @@ bool CMainFrame::ShowSaveFileDialog(const CFileDialogRequest& request, std::wstr
 
 bool CMainFrame::PresentSaveDialog(const CFileDialogRequest& request, QString& path)
 {
-    QFileDialog dialog(this, QStringLiteral("另存为"));
+    QFileDialog dialog(DialogOwner(), QStringLiteral("另存为"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     SetUpFileDialog(dialog, request);
@@ -157,6 +163,8 @@ CGridLayer& CMainFrame::GetScoreGrid()
 
 bool CMainFrame::RunSettingsDialog(CWorkspace& workspace)
 {
+    // The job waits here while the dialog, on the GUI thread, has the
+    // workspace to itself (CScoringSettingDlg::Run says why that is safe).
     return CallOnThreadOf(this, [&]() {
         return Modal([&]() {
             if (m_settingsDialog)
@@ -183,8 +191,12 @@ void CMainFrame::EndWaitCursor()
     QMetaObject::invokeMethod(qApp, []() { QApplication::restoreOverrideCursor(); }, Qt::AutoConnection);
 }
 
-bool CMainFrame::ShowProgress(const wchar_t* what, int done, int total, const wchar_t* item)
+void CMainFrame::ShowProgress(const wchar_t* what, int done, int total, const wchar_t* item)
 {
     m_job->ReportProgress(what ? what : L"", done, total, item ? item : L"");
-    return !m_job->IsCancelRequested();
+}
+
+bool CMainFrame::CancelRequested()
+{
+    return m_job->IsCancelRequested();
 }

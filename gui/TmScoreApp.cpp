@@ -1,6 +1,7 @@
 // CTmScoreApp: identity, texts, and the main window's start and end.
 #include "gui/TmScoreApp.h"
 
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -40,8 +41,12 @@ void CTmScoreApp::SetUpTexts()
 
 int CTmScoreApp::Run(const QStringList& paths)
 {
+    // Taken as if dropped, so as full paths.
+    QStringList full;
+    for (const QString& path : paths)
+        full.append(QFileInfo(path).absoluteFilePath());
     CMainFrame frame;
     frame.show();
-    frame.Start(paths);
+    frame.Start(full);
     return exec();
 }

@@ -5,10 +5,9 @@
 // Opens the main window on the workspace (config.xml, projectlist.txt:
 // beside the program, or in the user's configuration folder when the
 // program's folder is not writable; --help says which). Each PATH is taken
-// as if dropped on the window once the workspace has started: a folder of
-// student archives (.zip) is imported, as are single archives; .prj files
-// are added as they are. SIGTERM, SIGINT and SIGHUP close the window as
-// the user would, writing the workspace.
+// as if dropped on the window once the workspace has started: archives
+// (.zip, .rar, .7z), .prj files and folders of them. SIGTERM, SIGINT and
+// SIGHUP close the window as the user would, writing the workspace.
 #include <QCommandLineParser>
 
 #include "app/Workspace.h"
@@ -29,7 +28,7 @@ int main(int argc, char** argv)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("PATH"),
-                                 QStringLiteral("学生工程压缩文件（.zip）所在的文件夹，或 .zip、.prj 文件"),
+                                 QStringLiteral("学生工程压缩文件（.zip、.rar、.7z）、.prj 文件，或它们所在的文件夹"),
                                  QStringLiteral("[PATH...]"));
     parser.process(app);
     return app.Run(parser.positionalArguments());

@@ -5,7 +5,7 @@
 #include <cwchar>
 
 #include "readers/NumericScan.h"
-#include "tools/TmOS.h"
+#include "tools/TmInputFile.h"
 
 namespace {
 
@@ -34,11 +34,11 @@ bool CCalcResultFile::Open(const std::wstring& path)
 {
     Close();
     m_path = path;
-    if (path.empty() || !TMTOOLS::OS::FileExist(path.c_str()))
-        return false;
     // Binary mode: the line reader folds CR LF itself, and ftell positions
-    // stay byte offsets.
-    m_file = fopen(TMTOOLS::OS::NativePath(path).c_str(), "rb");
+    // stay byte offsets. A FIFO or a device would hang the load and a file
+    // far larger than any result stall it: the open refuses them, saying so.
+    TMTOOLS::OS::TmInputStatus status;
+    m_file = TMTOOLS::OS::OpenInputFile(path.c_str(), TMTOOLS::OS::TM_MAX_INPUT_FILE_BYTES, status);
     if (!m_file)
         return false;
     // Also starts the line count afresh and clears the end flag.
@@ -46,10 +46,15 @@ bool CCalcResultFile::Open(const std::wstring& path)
     return true;
 }
 
-bool CCalcResultFile::Reopen()
+bool CCalcResultFile::Rewind()
 {
-    std::wstring path = m_path;
-    return Open(path);
+    if (!m_file || fseek(m_file, 0, SEEK_SET) != 0)
+        return false;
+    clearerr(m_file);
+    // The same name again: the line count starts afresh, the end flag is
+    // cleared, and a too-long line already reported is not reported again.
+    m_reader.SetFileName(m_path.c_str());
+    return true;
 }
 
 void CCalcResultFile::Close()

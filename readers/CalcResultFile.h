@@ -38,10 +38,12 @@ public:
     CCalcResultFile& operator=(const CCalcResultFile&) = delete;
 
     // Opens path for reading and names it on the line reader; false when the
-    // file does not exist or cannot be opened.
+    // file does not exist or cannot be opened (a FIFO, a device or a file
+    // over the input bound is refused with a warning).
     bool Open(const std::wstring& path);
-    // Reads the same file again from its first line.
-    bool Reopen();
+    // Reads the open file again from its first line; false when none is
+    // open.
+    bool Rewind();
     void Close();
 
     // Reads lines until one contains text (that line is consumed); false at

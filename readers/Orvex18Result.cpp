@@ -1,7 +1,8 @@
 // CORVEX18Result: the eight reading steps over the four ORVEX18 result files.
 //
-// Each step opens its file by itself, so a missing or damaged file costs only
-// the quantities of that step. The headings below are the analysis program's
+// Each step reads its file from the first line, so a missing or damaged file
+// costs only the quantities of that step; the file itself is opened once per
+// load for all its steps (CCalcResultFiles). The headings below are the analysis program's
 // own texts, leading spaces and dots included: the shear-capacity heading
 // "    0(度)方向......" and the weak-storey heading "  0(度)方向.." differ
 // only in those.
@@ -12,7 +13,7 @@
 #include <cwchar>
 #include <functional>
 
-#include "readers/CalcResultFile.h"
+#include "readers/CalcResultFiles.h"
 #include "readers/NumericScan.h"
 #include "scoring/ScoringGenInfoItem.h"
 #include "tools/TmString.h"
@@ -97,13 +98,14 @@ struct CDirectionTables {
 // gets the direction (0 for X, 1 for Y) and says whether its table held the
 // value; found receives those answers. False when the file, the section or
 // a heading is missing: the step then keeps nothing.
-bool ReadDirectionTables(const std::wstring& basePath, const CDirectionTables& tables,
+bool ReadDirectionTables(CCalcResultFiles& files, const std::wstring& basePath, const CDirectionTables& tables,
                          const std::function<bool(CCalcResultFile&, int, float&)>& readTable, float& x, float& y,
                          bool found[2])
 {
-    CCalcResultFile file;
-    if (!file.Open(stringFormat(tables.fileFormat, basePath.c_str())))
+    CCalcResultFile* opened = files.Open(stringFormat(tables.fileFormat, basePath.c_str()));
+    if (!opened)
         return false;
+    CCalcResultFile& file = *opened;
     if (!file.FindNth(tables.section, 2))
         return false;
     const wchar_t* headings[2] = {tables.headingX, tables.headingY};
@@ -136,6 +138,8 @@ void CORVEX18Result::ReadResults(const std::wstring& prjPath)
     if (prjPath.size() <= 4)
         return;
     const std::wstring basePath = prjPath.substr(0, prjPath.size() - 4);
+    CCalcResultFiles files;
+    m_files = &files;
 
     ReadTotalWeight(basePath);
     // A period file without its mass participation sums is not read on.
@@ -152,14 +156,16 @@ void CORVEX18Result::ReadResults(const std::wstring& prjPath)
     // the lists of the seismic code's table.
     ReadWeakStoreys(basePath, L"侧向刚度比(抗规3.4.3条文说明)");
     ReadWeakStoreys(basePath, L"修正侧向刚度比(高规3.5.2-2)");
+    m_files = nullptr;
 }
 
 // Step 1: the total weight is the third sum of the weight table.
 void CORVEX18Result::ReadTotalWeight(const std::wstring& basePath)
 {
-    CCalcResultFile file;
-    if (!file.Open(stringFormat(kStructureFile, basePath.c_str())))
+    CCalcResultFile* opened = m_files->Open(stringFormat(kStructureFile, basePath.c_str()));
+    if (!opened)
         return;
+    CCalcResultFile& file = *opened;
     if (!file.Find(L"每层几何信息......"))
         return;
     file.Skip(1);
@@ -181,9 +187,10 @@ void CORVEX18Result::ReadTotalWeight(const std::wstring& basePath)
 // the mass table or its sum line is missing: the file's step ends there.
 bool CORVEX18Result::ReadModesAndPeriods(const std::wstring& basePath)
 {
-    CCalcResultFile file;
-    if (!file.Open(stringFormat(kPeriodFile, basePath.c_str())))
+    CCalcResultFile* opened = m_files->Open(stringFormat(kPeriodFile, basePath.c_str()));
+    if (!opened)
         return false;
+    CCalcResultFile& file = *opened;
     if (!file.Find(L"折减前振动周期(秒)、振型参与质量"))
         return false;
     std::wstring line;
@@ -236,7 +243,7 @@ void CORVEX18Result::ReadFirstStoreyForces(const std::wstring& basePath, int col
     bool found[2] = {false, false};
     auto readRow = [&](CCalcResultFile& file, int, float& value) { return ScanFirstStoreyRow(file, column, value); };
     // Without a 90° row nothing is kept; a 0° table without one counts 0.
-    if (ReadDirectionTables(basePath, kTables, readRow, x, y, found) && found[1]) {
+    if (ReadDirectionTables(*m_files, basePath, kTables, readRow, x, y, found) && found[1]) {
         valueX = x;
         valueY = y;
     }
@@ -273,7 +280,7 @@ void CORVEX18Result::ReadShearWeightRatios(const std::wstring& basePath)
         value = ReadShearWeightRow(file);
         return true;
     };
-    if (ReadDirectionTables(basePath, kTables, readRow, x, y, found)) {
+    if (ReadDirectionTables(*m_files, basePath, kTables, readRow, x, y, found)) {
         m_shearWeightRatioX = x;
         m_shearWeightRatioY = y;
     }
@@ -291,9 +298,10 @@ float CORVEX18Result::ReadShearWeightRow(CCalcResultFile& file) const
 // drifts under earthquake.
 void CORVEX18Result::ReadDrifts(const std::wstring& basePath)
 {
-    CCalcResultFile file;
-    if (!file.Open(stringFormat(kDisplacementFile, basePath.c_str())))
+    CCalcResultFile* opened = m_files->Open(stringFormat(kDisplacementFile, basePath.c_str()));
+    if (!opened)
         return;
+    CCalcResultFile& file = *opened;
     struct {
         const wchar_t* heading;
         float* drift;
@@ -306,7 +314,7 @@ void CORVEX18Result::ReadDrifts(const std::wstring& basePath)
     for (const auto& wind : winds) {
         // A missing load case leaves the reader at the end of the file; the
         // next one is looked for from the start again.
-        if (!ReadWindDriftTable(file, wind.heading, *wind.drift) && !file.Reopen())
+        if (!ReadWindDriftTable(file, wind.heading, *wind.drift) && !file.Rewind())
             return;
     }
     if (!ReadDisplacementTable(file, L"-- 地震方向0度", m_dispRatioX, m_storeyDispRatioX, m_quakeDriftX))
@@ -319,9 +327,10 @@ void CORVEX18Result::ReadDrifts(const std::wstring& basePath)
 // the ones to score only when the +ex tables of both directions are there.
 void CORVEX18Result::ReadEccentricRatios(const std::wstring& basePath)
 {
-    CCalcResultFile file;
-    if (!file.Open(stringFormat(kDisplacementFile, basePath.c_str())))
+    CCalcResultFile* opened = m_files->Open(stringFormat(kDisplacementFile, basePath.c_str()));
+    if (!opened)
         return;
+    CCalcResultFile& file = *opened;
     file.Skip(1);
     if (!file.FindNth(L"给定CQC地震剪力换算的水平力并考虑偶然偏心下的位移比", 2))
         return;
@@ -401,7 +410,7 @@ void CORVEX18Result::ReadStiffWeightRatios(const std::wstring& basePath)
     auto readTable = [this](CCalcResultFile& file, int direction, float& value) {
         return ReadStiffWeightTable(file, direction == 0, value);
     };
-    if (ReadDirectionTables(basePath, kTables, readTable, x, y, found)) {
+    if (ReadDirectionTables(*m_files, basePath, kTables, readTable, x, y, found)) {
         m_stiffWeightRatioX = x;
         m_stiffWeightRatioY = y;
     }
@@ -455,7 +464,7 @@ void CORVEX18Result::ReadShearCapacityRatios(const std::wstring& basePath)
     float x = 0, y = 0;
     bool found[2] = {false, false};
     auto readTable = [this](CCalcResultFile& file, int, float& value) { return ReadLowestShearCapacity(file, value); };
-    if (ReadDirectionTables(basePath, kTables, readTable, x, y, found) && found[0] && found[1]) {
+    if (ReadDirectionTables(*m_files, basePath, kTables, readTable, x, y, found) && found[0] && found[1]) {
         m_shearCapRatioX = x;
         m_shearCapRatioY = y;
     }
@@ -490,9 +499,10 @@ bool CORVEX18Result::ReadLowestShearCapacity(CCalcResultFile& file, float& minim
 // exceeds 1.00001, in the order found, each once.
 void CORVEX18Result::ReadWeakStoreys(const std::wstring& basePath, const wchar_t* tableName)
 {
-    CCalcResultFile file;
-    if (!file.Open(stringFormat(kStructureFile, basePath.c_str())))
+    CCalcResultFile* opened = m_files->Open(stringFormat(kStructureFile, basePath.c_str()));
+    if (!opened)
         return;
+    CCalcResultFile& file = *opened;
     if (!file.Find(tableName))
         return;
     if (!file.Find(L"  0(度)方向.."))

@@ -13,7 +13,9 @@
 // Every quantity is found by the headings the analysis program prints and by
 // the position of a number in a table row. Missing files, headings or rows
 // leave the record's initial values and show nothing: a student who did not
-// run the analysis simply scores nothing for it. Nothing else is read.
+// run the analysis simply scores nothing for it. A FIFO, a device or an
+// oversized file in a result file's place is refused unread, with a warning.
+// Nothing else is read.
 #pragma once
 
 #include <string>
@@ -21,6 +23,7 @@
 #include "readers/CalcResult.h"
 
 class CCalcResultFile;
+class CCalcResultFiles;
 
 class CORVEX18Result : public CCalcResult {
 public:
@@ -66,4 +69,8 @@ private:
     bool ReadLowestShearCapacity(CCalcResultFile& file, float& minimum) const;
     void ReadWeakStoreyRows(CCalcResultFile& file, bool yDirection);
     void ReadTableEnd(CCalcResultFile& file, float& drift) const;
+
+    // The files of the ReadResults under way, each opened once for all its
+    // steps.
+    CCalcResultFiles* m_files = nullptr;
 };

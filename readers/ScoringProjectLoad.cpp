@@ -13,6 +13,7 @@
 #include "readers/ProjectModelReader.h"
 #include "scoring/ScoringProject.h"
 #include "tools/ReadALine.h"
+#include "tools/TmInputFile.h"
 #include "tools/TmMessage.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
@@ -27,10 +28,11 @@ bool CScoringProject::Load()
         m_loadStatus = TM_LOAD_FAILED;
         return false;
     }
-    // A folder named like a project file exists but cannot be read as one.
-    FILE* file = nullptr;
-    if (!TMTOOLS::OS::FolderExist(m_prjPath.c_str()))
-        file = fopen(TMTOOLS::OS::NativePath(m_prjPath).c_str(), "rb");
+    // A folder named like a project file exists but cannot be read as one;
+    // neither can a FIFO or a device (reading would wait or never end) nor
+    // a file far larger than any model, which the open says.
+    TMTOOLS::OS::TmInputStatus status;
+    FILE* file = TMTOOLS::OS::OpenInputFile(m_prjPath.c_str(), TMTOOLS::OS::TM_MAX_INPUT_FILE_BYTES, status);
     if (!file) {
         m_loadStatus = TM_LOAD_FAILED;
         return false;

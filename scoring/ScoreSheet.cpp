@@ -5,7 +5,10 @@
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
 
-CScoreSheetEntry::CScoreSheetEntry() : m_loaded(false), m_scored(false), m_categoryScores(), m_total(0.0f) {}
+CScoreSheetEntry::CScoreSheetEntry()
+    : m_loaded(false), m_hasProject(true), m_scored(false), m_categoryScores(), m_total(0.0f)
+{
+}
 
 std::wstring CScoreSheetEntry::TotalText() const
 {
@@ -14,7 +17,8 @@ std::wstring CScoreSheetEntry::TotalText() const
 
 CScoreSheet::CScoreSheet() : m_valueScores() {}
 
-void CScoreSheet::ListStudents(const CScoringProjectList& students, const std::vector<char>& loaded)
+void CScoreSheet::ListStudents(const CScoringProjectList& students, const std::vector<char>& loaded,
+                               const std::vector<std::wstring>& inputs)
 {
     for (float& share : m_valueScores)
         share = 0.0f;
@@ -31,7 +35,19 @@ void CScoreSheet::ListStudents(const CScoringProjectList& students, const std::v
         TMTOOLS::OS::GetShortFilePath(folder, entry.m_folderName);
         entry.m_loaded = i < loaded.size() && loaded[i];
         entry.m_status = student.GetLoadStatusText();
+        entry.m_input = i < inputs.size() && !inputs[i].empty() ? inputs[i] : student.m_prjPath;
     }
+}
+
+void CScoreSheet::AddWithoutProject(const std::wstring& input, const std::wstring& status)
+{
+    CScoreSheetEntry entry;
+    entry.m_hasProject = false;
+    entry.m_prjPath = input;
+    entry.m_input = input;
+    TMTOOLS::OS::GetShortFilePath(input, entry.m_folderName);
+    entry.m_status = status;
+    m_entries.push_back(std::move(entry));
 }
 
 void CScoreSheet::TakeTotals(const CScoringProject& standard, const CScoringProjectList& students)
@@ -40,6 +56,8 @@ void CScoreSheet::TakeTotals(const CScoringProject& standard, const CScoringProj
         m_valueScores[k] = standard.GetItem(k).GetValueScore();
     for (size_t i = 0; i < m_entries.size() && i < students.size(); ++i) {
         CScoreSheetEntry& entry = m_entries[i];
+        if (!entry.m_hasProject)
+            break;
         for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
             entry.m_categoryScores[k] = students[i]->GetItem(k).m_score;
         entry.m_total = ProjectTotal(*students[i]);

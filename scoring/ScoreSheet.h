@@ -13,6 +13,8 @@
 //   ListStudents  after the students were loaded: one entry per student,
 //                 in list order, with its path and load status; nothing
 //                 scored, no rows (the project list shows no total).
+//   AddWithoutProject  then, one entry per input of the last import that
+//                 gave no project, after the students, with the reason.
 //   TakeTotals    after "计算得分" computed: the standard's value scores and
 //                 every student's category scores and total (the "总分"
 //                 the project list, the summary and the command line show).
@@ -66,6 +68,16 @@ struct CScoreSheetEntry {
     std::wstring m_folderName;
     bool m_loaded;           // the load succeeded
     std::wstring m_status;   // "读入成功" or "读总信息失败"
+    // The input the student came from, as the user gave it: the archive or
+    // the .prj file; the .prj path for a student listed otherwise
+    // (projectlist.txt).
+    std::wstring m_input;
+    // False for an input that gave no project (a damaged archive, one
+    // without a .prj file, ...): m_prjPath and m_input are the input,
+    // m_folderName its file name and m_status the reason; nothing was
+    // loaded or scored (m_loaded and m_scored false, every score 0). Such
+    // entries follow the students and have no project record.
+    bool m_hasProject;
 
     // Set by TakeTotals: the total has been computed and the numbers below
     // hold the last computation.
@@ -86,9 +98,13 @@ public:
     CScoreSheet();
 
     // One entry per student record, in order, with its path and status;
-    // loaded[i] tells whether record i loaded (missing entries: not).
+    // loaded[i] tells whether record i loaded (missing entries: not), and
+    // inputs[i] where it came from (missing or empty: its .prj path).
     // Clears the value scores.
-    void ListStudents(const CScoringProjectList& students, const std::vector<char>& loaded);
+    void ListStudents(const CScoringProjectList& students, const std::vector<char>& loaded,
+                      const std::vector<std::wstring>& inputs = std::vector<std::wstring>());
+    // Appends an entry for an input that gave no project, status saying why.
+    void AddWithoutProject(const std::wstring& input, const std::wstring& status);
     // After ComputeScores: the value scores of standard and, for each listed
     // entry, the category scores and total of the record at its index.
     void TakeTotals(const CScoringProject& standard, const CScoringProjectList& students);
@@ -99,7 +115,7 @@ public:
     // The share of one value in each category at the last TakeTotals (all 0
     // before): what the standard shows.
     float m_valueScores[TM_CATEGORY_COUNT];
-    // The students, in list order.
+    // The students, in list order; then the inputs without a project.
     std::vector<CScoreSheetEntry> m_entries;
 
     // A score as every view shows it: "%.2f".

@@ -15,6 +15,7 @@ RUN=(
   zlib1g-dev libtinyxml-dev
   libxlsxwriter-dev  # the class workbook (.xlsx)
   libgif-dev libjpeg62-turbo-dev
+  libarchive-dev  # rar and 7z hand-ins
   qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-noto-cjk
   librsvg2-bin  # the desktop icon's PNG sizes, rendered from its SVG
 )
@@ -23,14 +24,17 @@ RUN=(
 PACKAGE=(dpkg-dev file)
 # Testing: GoogleTest, a display for the screenshots, the independent
 # readers of written workbooks, archives made by other programs, the
-# sanitizer runtime and clang for the fuzz targets, and the metainfo check.
+# sanitizer runtime and clang for the fuzz targets, valgrind, and the
+# metainfo check.
 TEST=(
   libgtest-dev libgmock-dev
   xvfb xauth
   python3 python3-xlrd python3-olefile python3-xlwt
   zip unzip
+  libarchive-tools  # bsdtar makes the tests' 7z archives
   libreoffice-calc-nogui  # the read-back tests open written workbooks in LibreOffice
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev  # the fuzz targets (TM_FUZZ)
+  valgrind  # the leak and memory-error check of a whole grading run
   appstream  # appstreamcli validates the installed metainfo
 )
 

@@ -2,7 +2,9 @@
 # Takes the README's pictures under Xvfb: the main window on the graded
 # sample class (the sample standard with every value selected, the five
 # archives imported from their folder, scores computed, 王五 chosen), in a
-# light and a dark look: docs/tmscore-light.png and docs/tmscore-dark.png.
+# light and a dark look: docs/tmscore-light.png and docs/tmscore-dark.png;
+# and the settings dialog's standard page and its "地震信息" page:
+# docs/tmscore-settings-standard.png and docs/tmscore-settings-items.png.
 # Look at them before committing: Chinese readable, nothing cut, icons sharp.
 set -euo pipefail
 cd "$(dirname "$0")/.."

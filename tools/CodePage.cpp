@@ -142,7 +142,7 @@ std::string EncodeGbk(const std::wstring& text)
     return out;
 }
 
-std::wstring DecodeUtf8(const char* data, size_t size)
+std::wstring DecodeUtf8(const char* data, size_t size, bool escapeBytes)
 {
     std::wstring out;
     out.reserve(size);
@@ -155,6 +155,7 @@ std::wstring DecodeUtf8(const char* data, size_t size)
             ++i;
             continue;
         }
+        const wchar_t bad = escapeBytes ? (wchar_t)(0xDC00 + b) : kReplacement;
         int extra;
         uint32_t cp;
         if ((b & 0xE0) == 0xC0) {
@@ -167,12 +168,12 @@ std::wstring DecodeUtf8(const char* data, size_t size)
             extra = 3;
             cp = b & 0x07;
         } else {
-            out += kReplacement;
+            out += bad;
             ++i;
             continue;
         }
         if (i + extra >= size) {
-            out += kReplacement;
+            out += bad;
             ++i;
             continue;
         }
@@ -186,7 +187,7 @@ std::wstring DecodeUtf8(const char* data, size_t size)
         }
         static const uint32_t kMin[4] = {0, 0x80, 0x800, 0x10000};
         if (!ok || cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            out += kReplacement;
+            out += bad;
             ++i;
             continue;
         }
@@ -196,12 +197,16 @@ std::wstring DecodeUtf8(const char* data, size_t size)
     return out;
 }
 
-std::string EncodeUtf8(const std::wstring& text)
+std::string EncodeUtf8(const std::wstring& text, bool escapeBytes)
 {
     std::string out;
     out.reserve(text.size());
     for (wchar_t ch : text) {
         uint32_t c = (uint32_t)ch;
+        if (escapeBytes && ch >= kFirstByteEscape && ch <= kLastByteEscape) {
+            out += (char)(c - 0xDC00);
+            continue;
+        }
         if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
             c = kReplacement;
         if (c < 0x80) {

@@ -57,7 +57,8 @@ CReadALine::CReadALine(TmWindowHandle owner, int bufSize)
       m_buffer(new wchar_t[m_bufSize]),
       m_fileName(nullptr),
       m_isEnd(false),
-      m_hWnd(owner)
+      m_hWnd(owner),
+      m_tooLongReported(false)
 {
     m_buffer[0] = 0;
 }
@@ -72,6 +73,8 @@ void CReadALine::SetFileName(const wchar_t* fileName)
 {
     if (!fileName || !*fileName)
         return;
+    if (!m_fileName || wcscmp(m_fileName, fileName) != 0)
+        m_tooLongReported = false;
     size_t len = wcslen(fileName);
     wchar_t* copy = new wchar_t[len + 1];
     wmemcpy(copy, fileName, len + 1);
@@ -140,8 +143,10 @@ CReadALine::ReadState CReadALine::ReadLine(FILE* stream)
     }
     ++m_lineNumber;
     if (n == capacity && m_buffer[n - 1] != L'\n') {
-        Warn(stringFormat(L"在文件 %s 中\n第 %d 行长超过了程序读取范围，请检查该文件是否正常。", FileNameText(),
-                          (int)m_lineNumber));
+        if (!m_tooLongReported)
+            Warn(stringFormat(L"在文件 %s 中\n第 %d 行长超过了程序读取范围，请检查该文件是否正常。", FileNameText(),
+                              (int)m_lineNumber));
+        m_tooLongReported = true;
         return kLineTooLong;
     }
     return kLineRead;

@@ -3,7 +3,10 @@
 // Reads through one fixed-size wide buffer, counts lines, finds keyword
 // lines and splits lines into integers. Problems in a file are shown at once
 // in a warning box naming the file, the line and the zero-based column; the
-// operation then fails and the reader stays usable.
+// operation then fails and the reader stays usable. A line longer than the
+// buffer is the exception: it is reported once per file, though every such
+// read fails, since a file of one huge line would otherwise warn for every
+// buffer's worth of it.
 //
 // The reader never owns the stream: the caller opens and closes it. Bytes
 // are read one at a time through stdio, so ftell/fseek positions taken
@@ -47,6 +50,8 @@ public:
     CReadALine(const CReadALine&) = delete;
     CReadALine& operator=(const CReadALine&) = delete;
 
+    // Also starts the line count afresh. Naming the same file again (to
+    // read it once more) keeps its too-long-line warning from repeating.
     void SetFileName(const wchar_t* fileName);
 
     // Reads one line; returns its text from start, cut at end unless end is
@@ -83,6 +88,9 @@ public:
     TmWindowHandle m_hWnd;
 
 private:
+    // Set once a too-long line of the named file has been reported.
+    bool m_tooLongReported;
+
     enum ReadState { kLineRead, kEndOfFile, kLineTooLong };
 
     TMTOOLS_LOCAL ReadState ReadLine(FILE* stream);

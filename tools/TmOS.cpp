@@ -15,7 +15,7 @@ namespace OS {
 
 std::string NativePath(const std::wstring& path)
 {
-    return CodePage::EncodeUtf8(path);
+    return CodePage::EncodeUtf8(path, true);
 }
 
 bool FileExist(const wchar_t* path)
@@ -75,7 +75,7 @@ void SearchFiles(const std::wstring& folder, const std::wstring& pattern, std::v
     closedir(dir);
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
-        std::wstring wideName = CodePage::DecodeUtf8(name.data(), name.size());
+        std::wstring wideName = CodePage::DecodeUtf8(name.data(), name.size(), true);
         std::wstring full = folder + L"/" + wideName;
         struct stat st;
         bool isDir = lstat(NativePath(full).c_str(), &st) == 0 && S_ISDIR(st.st_mode);

@@ -1,6 +1,8 @@
 // File-system helpers of the tools library and its small byte buffer.
 //
 // Paths are wide texts; on disk they are UTF-8. "/" separates folders.
+// A name whose bytes are not UTF-8 is carried with its bytes escaped as
+// code page 0 does (TmString.h), and NativePath gives the bytes back.
 #pragma once
 
 #include <string>
@@ -30,7 +32,8 @@ TMTOOLS_API void GetShortFilePath(const std::wstring& path, std::wstring& name);
 // empty when path has no "/".
 TMTOOLS_API void GetFolderPath(const std::wstring& path, std::wstring& folder);
 
-// The native (UTF-8) form of a wide path.
+// The native (UTF-8) form of a wide path; escaped bytes come out as the
+// bytes they stand for.
 TMTOOLS_API std::string NativePath(const std::wstring& path);
 
 class TMTOOLS_API CTmBuffer {

@@ -204,7 +204,10 @@ std::wstring ReplaceAll(const std::wstring& text, const std::wstring& search, co
 void EncodeUnicode(unsigned int codePage, const std::string& narrow, std::wstring& wide)
 {
     if (IsUtf8(codePage)) {
-        wide = CodePage::DecodeUtf8(narrow.data(), narrow.size());
+        // Code page 0 is the file system's: bytes that are not UTF-8 are
+        // kept as escapes, so that a name read from the disk names the
+        // same file when it goes back.
+        wide = CodePage::DecodeUtf8(narrow.data(), narrow.size(), codePage == 0);
     } else if (codePage == CodePage::kGbk) {
         wide = CodePage::DecodeGbk(narrow.data(), narrow.size());
     } else {
@@ -221,7 +224,7 @@ void EncodeUnicode(unsigned int codePage, const std::string& narrow, std::wstrin
 void DecodeUnicode(unsigned int codePage, const std::wstring& wide, std::string& narrow)
 {
     if (IsUtf8(codePage)) {
-        narrow = CodePage::EncodeUtf8(wide);
+        narrow = CodePage::EncodeUtf8(wide, codePage == 0);
     } else if (codePage == CodePage::kGbk) {
         narrow = CodePage::EncodeGbk(wide);
     } else {

@@ -2,6 +2,10 @@
 // splitting and replacing, code-page conversion and counted strings.
 //
 // Code page 0 (the system code page) and 65001 are UTF-8; 936 is GBK.
+// Code page 0 is also the file system's: bytes that are not UTF-8 decode to
+// U+DC80..U+DCFF (U+DC00 plus the byte) and encode back to the byte, so a
+// file name from a Windows USB stick (GBK bytes) names the same file after
+// the round trip. 65001 replaces them by U+FFFD.
 #pragma once
 
 #include <cstdio>

@@ -65,11 +65,16 @@ CompoundDocument::~CompoundDocument()
 int CompoundDocument::Create(const std::wstring& fileName)
 {
     Close();
-    std::u16string utf16;
-    if (fileName.empty() || fileName.find(L'\0') != std::wstring::npos || !XlsUtf16::FromWide(fileName, utf16))
+    if (fileName.empty() || fileName.find(L'\0') != std::wstring::npos)
         return kBadName;
+    // The name must come back from the file system as it went in; bytes
+    // that are not UTF-8, held as escapes, do.
     std::string native;
     TMTOOLS::String::DecodeUnicode(0, fileName, native);
+    std::wstring back;
+    TMTOOLS::String::EncodeUnicode(0, native, back);
+    if (back != fileName)
+        return kBadName;
     m_file = fopen(native.c_str(), "w+b");
     if (!m_file)
         return kBadName;

@@ -139,6 +139,17 @@ TEST_F(Commands, TheReportCountsAndNamesTheWorkbooksItCouldNotWrite)
     EXPECT_TRUE(TMTOOLS::OS::FileExist(m_dir.WFile(L"exam/张三.xls").c_str()));
 }
 
+TEST_F(Commands, AStoppedReportEndsBetweenWorkbooksAndSaysNothing)
+{
+    AddStudents({m_zhang, m_li});
+    m_window.m_cancelAfter = 1;  // stopped once the first workbook is written
+    EXPECT_FALSE(m_workspace.GenerateReports());
+    EXPECT_TRUE(TMTOOLS::OS::FileExist(m_dir.WFile(L"exam/张三.xls").c_str()));
+    EXPECT_FALSE(TMTOOLS::OS::FileExist(m_dir.WFile(L"exam/李四.xls").c_str()));
+    EXPECT_EQ(m_window.MessageLog(), L"");
+    EXPECT_EQ(m_window.m_cursorLog, L"[[]]");  // as after a whole report
+}
+
 TEST_F(Commands, TheSummaryListsFolderNamesAndTheTotalsAsShown)
 {
     AddStudents({m_zhang, m_li});

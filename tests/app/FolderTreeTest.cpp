@@ -99,6 +99,12 @@ TEST_F(FolderTree, AnImportedFolderIsOneWithItsArchiveBesideItOrInsideSuchAFolde
     MakeFile(L"exam/王五/frame.prj");
     MakeFile(L"exam/赵六/frame.prj");
     TMTOOLS::OS::mkdir_r(m_dir.WFile(L"exam/赵六.zip").c_str());  // a folder, not an archive
+    MakeFile(L"exam/钱七.7z", "7z");
+    MakeFile(L"exam/钱七/frame.prj");
+    MakeFile(L"exam/孙八.rar.txt", "notes");
+    MakeFile(L"exam/孙八/frame.prj");
+    EXPECT_TRUE(IsImportedProjectFolder(m_dir.WFile(L"exam/钱七")));
+    EXPECT_FALSE(IsImportedProjectFolder(m_dir.WFile(L"exam/孙八")));
     EXPECT_TRUE(IsImportedProjectFolder(m_dir.WFile(L"exam/张三")));
     EXPECT_TRUE(IsImportedProjectFolder(m_dir.WFile(L"exam/张三/sub")));
     EXPECT_TRUE(IsImportedProjectFolder(m_dir.WFile(L"exam/李四")));

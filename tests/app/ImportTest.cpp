@@ -3,49 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "tests/app/WorkspaceFixture.h"
+#include "tests/app/ImportFixture.h"
 #include "tools/TmOS.h"
 
 using namespace tmtest;
-
-namespace {
-
-bool Exists(const std::wstring& path)
-{
-    struct stat st;
-    return lstat(Utf8(path).c_str(), &st) == 0;
-}
-
-class Import : public ::testing::Test, public CWorkspaceTest {
-protected:
-    Import() : m_exam(m_dir.WFile(L"exam")) { TMTOOLS::OS::mkdir_r(m_exam.c_str()); }
-
-    // Zips the files (relative path → content) into exam/<name>.zip.
-    std::wstring MakeArchive(const std::wstring& name, const std::vector<std::pair<std::string, std::string>>& files)
-    {
-        CTempDir source;
-        for (const auto& file : files) {
-            std::string full = source.Path() + "/" + file.first;
-            tmtest::Run("mkdir -p \"$(dirname '" + full + "')\"");
-            WriteBytes(full, file.second);
-        }
-        std::wstring archive = m_exam + L"/" + name + L".zip";
-        EXPECT_EQ(tmtest::Run("cd '" + source.Path() + "' && zip -qr '" + Utf8(archive) + "' ."), 0);
-        return archive;
-    }
-
-    // Registers the project at path as one that loads with one value.
-    void Loads(const std::wstring& path)
-    {
-        m_workspace.m_tables[path] = [](CScoringProject& project) {
-            AddIntValue(project, TM_CATEGORY_GEN_INFO, L"结构形式", 2);
-        };
-    }
-
-    std::wstring m_exam;
-};
-
-}  // namespace
 
 TEST_F(Import, AnArchiveIsUnpackedBesideItselfAndItsTopLevelProjectIsListed)
 {
@@ -58,7 +19,7 @@ TEST_F(Import, AnArchiveIsUnpackedBesideItselfAndItsTopLevelProjectIsListed)
     ASSERT_EQ(m_window.m_dialogs.size(), 1u);
     const CFileDialogRequest& request = m_window.m_dialogs[0].request;
     EXPECT_FALSE(m_window.m_dialogs[0].save);
-    EXPECT_EQ(request.m_filter, L"*.zip|*.zip||");
+    EXPECT_EQ(request.m_filter, L"*.zip;*.rar;*.7z|*.zip;*.rar;*.7z||");
     EXPECT_EQ(request.m_title, L"请选择要导入的学生工程（可多选）");
     EXPECT_EQ(request.m_bufferSize, 130000);
     EXPECT_TRUE(request.m_multiple);
@@ -89,6 +50,20 @@ TEST_F(Import, DroppedArchivesAndProjectsAreAddedInOrderInOneRebuild)
     EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 导入完成!");
 }
 
+TEST_F(Import, AStoppedImportListsWhatItAddedUnreadAndNamesTheFailuresMetBeforeTheStop)
+{
+    const std::wstring notes = MakeFile(L"exam/notes.txt", "n");
+    const std::wstring zhang = MakeArchive(L"张三", {{"frame.prj", "m"}});
+    const std::wstring li = MakeArchive(L"李四", {{"frame.prj", "m"}});
+    Loads(m_exam + L"/张三/frame.prj");
+    m_window.m_cancelAfter = 2;  // stopped before the third input
+    m_workspace.ImportStudentFiles({notes, zhang, li});
+    EXPECT_EQ(m_window.m_projectGrid.GetItemText(1, 2), L"未读入");
+    EXPECT_FALSE(Exists(m_exam + L"/李四"));
+    EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 导入已停止!\n其中 1 个文件没有导入工程：\n" + notes +
+                                         L"：不是学生工程压缩包或 .prj 文件");
+}
+
 TEST_F(Import, CancelOrAnEmptyChoiceImportsNothing)
 {
     m_workspace.ImportStudentProjects();
@@ -99,14 +74,22 @@ TEST_F(Import, CancelOrAnEmptyChoiceImportsNothing)
     EXPECT_EQ(m_window.m_dialogs.size(), 2u);
 }
 
-TEST_F(Import, AProjectInASubfolderIsUnpackedButNotFound)
+TEST_F(Import, AnArchiveOfOneProjectFolderIsUnpackedWithoutThatFolder)
 {
-    const std::wstring archive = MakeArchive(L"张三", {{"sub/frame.prj", "model"}});
-    m_window.QueueOpen({archive});
+    // The way most students zip their work; the folder's file wins over a
+    // top-level one of the same name.
+    const std::wstring one = MakeArchive(
+        L"张三", {{"readme.txt", "top"}, {"work/frame.prj", "m"}, {"work/readme.txt", "inner"}, {"work/work/x", "x"}});
+    // With two such folders nobody can tell which one counts.
+    const std::wstring two = MakeArchive(L"李四", {{"a/frame.prj", "m"}, {"b/frame.prj", "m"}});
+    Loads(m_exam + L"/张三/frame.prj");
+    m_window.QueueOpen({one, two});
     m_workspace.ImportStudentProjects();
-    EXPECT_TRUE(Exists(m_exam + L"/张三/sub/frame.prj"));
-    EXPECT_TRUE(m_workspace.GetStudentPaths().empty());
-    EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 导入完成!");
+    EXPECT_EQ(m_workspace.GetStudentPaths(), std::vector<std::wstring>{m_exam + L"/张三/frame.prj"});
+    EXPECT_EQ(ReadBytes(Utf8(m_exam + L"/张三/readme.txt")), "inner");
+    EXPECT_EQ(ReadBytes(Utf8(m_exam + L"/张三/work/x")), "x");
+    EXPECT_EQ(m_window.MessageLog(), L"Tesmo评分系统: 导入完成!\n其中 1 个文件没有导入工程：\n" + two +
+                                         L"：有 2 个文件夹含 .prj 工程文件");
 }
 
 TEST_F(Import, OfTwoProjectFilesTheFirstByNameIsTaken)
@@ -143,14 +126,15 @@ TEST_F(Import, AMissingArchiveIsReportedAndAnEarlierDestinationStillCounts)
     const std::wstring project = m_dir.WFile(L"exam/张三/frame.prj");
     MakeFile(L"exam/张三/frame.prj");
     Loads(project);
-    m_window.QueueOpen({m_exam + L"/张三.zip", m_exam + L"/李四.zip", L"relative.zip"});
+    m_window.QueueOpen({m_exam + L"/张三.zip", m_exam + L"/李四.zip", L"exam/relative.zip"});
     m_workspace.ImportStudentProjects();
     EXPECT_EQ(m_window.MessageLog(), L"提示: 压缩文件 " + m_exam + L"/张三.zip 不存在\n提示: 压缩文件 " + m_exam +
-                                         L"/李四.zip 不存在\nTesmo评分系统: 导入完成!");
+                                         L"/李四.zip 不存在\nTesmo评分系统: 导入完成!\n其中 2 个文件没有导入工程：\n" +
+                                         m_exam + L"/李四.zip：压缩文件不存在\nexam/relative.zip：路径不完整");
     EXPECT_EQ(m_workspace.GetStudentPaths(), std::vector<std::wstring>{project});
 }
 
-TEST_F(Import, AnExistingDestinationIsUnpackedAgainOnlyAfterYesAndIsListedTwice)
+TEST_F(Import, AnExistingDestinationIsReplacedWholeOnlyAfterYesAndIsListedTwice)
 {
     const std::wstring archive = MakeArchive(L"张三", {{"frame.prj", "new"}});
     const std::wstring project = MakeFile(L"exam/张三/frame.prj", "old");
@@ -169,11 +153,14 @@ TEST_F(Import, AnExistingDestinationIsUnpackedAgainOnlyAfterYesAndIsListedTwice)
     EXPECT_EQ(m_workspace.GetStudentPaths(), (std::vector<std::wstring>{project, project}));
     EXPECT_EQ(m_window.m_projectGrid.GetRowCount(), 3);
 
+    // "覆盖" replaces the folder: nothing of the earlier hand-in stays to
+    // earn points, and no scratch folder or lock file is left beside it.
     m_window.QueueOpen({archive});
     m_window.QueueAnswer(CWindowLayer::TM_ID_YES);
     m_workspace.ImportStudentProjects();
     EXPECT_EQ(ReadBytes(Utf8(project)), "new");
-    EXPECT_EQ(ReadBytes(Utf8(m_exam + L"/张三/own.txt")), "own");
+    EXPECT_FALSE(Exists(m_exam + L"/张三/own.txt"));
+    EXPECT_EQ(ExamListing(), "张三\n张三.zip\n");
     EXPECT_EQ(m_window.m_unansweredQuestions, 0);
 }
 
@@ -206,7 +193,7 @@ TEST_F(Import, EntriesRefusedForTheirNamesAreNotWrittenButNamedInOneWarning)
     // A name too long to show does not stop the entries after it.
     EXPECT_EQ(ReadBytes(Utf8(m_exam + L"/张三/after.txt")), "x");
     EXPECT_EQ(m_workspace.GetStudentPaths(), std::vector<std::wstring>{project});
-    EXPECT_EQ(m_window.MessageLog(), L"警告: 压缩文件 " + archive + L" 中有 3 个文件的名称不安全，未解压：\n"
+    EXPECT_EQ(m_window.MessageLog(), L"警告: 压缩文件 " + archive + L" 中有 3 个文件的名称或类型不安全，未解压：\n"
                                      L"../evil.txt\n/abs.txt\n(第 4 项，名称过长或无效)\n"
                                      L"Tesmo评分系统: 导入完成!");
 }

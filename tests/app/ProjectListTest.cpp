@@ -1,5 +1,9 @@
 // projectlist.txt: GBK, CR LF, one path a line; missing projects drop out.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "tests/app/WorkspaceFixture.h"
 #include "tools/TmOS.h"
@@ -117,4 +121,55 @@ TEST_F(ProjectList, AFreshStartUsesTheDefaultsAndTheProgramFolder)
     ASSERT_TRUE(workspace.GetStandardProject());
     EXPECT_FALSE(workspace.IsStandardLoaded());
     EXPECT_TRUE(window.m_messages.empty());
+}
+
+TEST_F(ProjectList, PathsWhoseBytesAreNotUtf8ReadBackToTheSameBytesInBothFiles)
+{
+    // 张三 in GBK, as a folder copied from a Windows USB stick is named.
+    const std::string folder = m_dir.Path() + "/\xd5\xc5\xc8\xfd";
+    ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+    WriteBytes(folder + "/frame.prj", "");
+    WriteBytes(folder + "/standard.prj", "");
+    std::wstring student, standard;
+    TMTOOLS::String::EncodeUnicode(0, folder + "/frame.prj", student);
+    TMTOOLS::String::EncodeUnicode(0, folder + "/standard.prj", standard);
+    const std::wstring li = MakeFile(L"李四/frame.prj");
+    m_workspace.m_tables[standard] = [](CScoringProject&) {};
+    m_workspace.SetStandardPrjPath(standard);
+    m_workspace.RebuildStandardProject();
+    m_workspace.SetStudentPaths({student, li});
+    m_workspace.RebuildStudentProjects();
+    ASSERT_TRUE(m_workspace.WriteProjectList());
+    ASSERT_TRUE(m_workspace.WriteScoringStandard(m_workspace.GetConfigPath()));
+
+    // projectlist.txt: that line holds the file system's bytes, the others
+    // stay GBK.
+    std::string gbkLi;
+    TMTOOLS::String::DecodeUnicode(936, li, gbkLi);
+    EXPECT_EQ(ReadBytes(Utf8(m_workspace.GetProjectListPath())), folder + "/frame.prj\r\n" + gbkLi + "\r\n");
+    // config.xml stays UTF-8: the readable path, and the bytes as %XX.
+    const std::string config = ReadBytes(Utf8(m_workspace.GetConfigPath()));
+    EXPECT_NE(config.find("标准工程路径字节=\"" + m_dir.Path() + "/%D5%C5%C8%FD/standard.prj\""), std::string::npos)
+        << config;
+    EXPECT_EQ(RunOutput(std::string(TM_DEBIAN_PYTHON) + " -c \"open('" + Utf8(m_workspace.GetConfigPath()) +
+                        "', encoding='utf-8').read(); print('utf-8')\""),
+              "utf-8\n");
+
+    CTestWorkspace next(m_window);
+    next.SetProgramFolder(m_dir.WPath());
+    EXPECT_EQ(next.ReadProjectList(), 0);
+    EXPECT_EQ(next.GetStudentPaths(), (std::vector<std::wstring>{student, li}));
+    next.m_tables[standard] = [](CScoringProject&) {};
+    next.ReadScoringStandard(next.GetConfigPath());
+    EXPECT_EQ(next.GetStandardPrjPath(), standard);
+}
+
+TEST_F(ProjectList, AFifoInItsPlaceIsRefusedWithAWarningInsteadOfHangingTheStartup)
+{
+    alarm(60);
+    ASSERT_EQ(mkfifo(Utf8(m_workspace.GetProjectListPath()).c_str(), 0600), 0);
+    EXPECT_EQ(m_workspace.ReadProjectList(), EINVAL);
+    EXPECT_TRUE(m_workspace.GetStudentPaths().empty());
+    ASSERT_EQ(m_window.m_messages.size(), 1u);
+    alarm(0);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/app/WorkspaceFixture.h"
+#include "tools/TmString.h"
 
 using namespace tmtest;
 
@@ -135,6 +136,19 @@ TEST_F(ScoringStandard, HandEditsAreReadByTheRulesAndNamedWithTheirLinesInOneWar
                   L"第 3 行：结构模型与荷载分值=\"\" 不是数，分值不变\n"
                   L"第 4 行：“结构形式”的选择标记“maybe”不是 1、0、yes、no、true 或 false，选择不变\n"
                   L"第 5 行：标准工程的“总信息”中没有“没有这项”这一项");
+}
+
+TEST_F(ScoringStandard, AWarningAboutUnusableContentListsTwentyLinesAndCountsTheRest)
+{
+    std::string attributes;
+    for (int i = 0; i < 25; ++i)
+        attributes += "\n 没有" + std::to_string(i) + "=\"1\"";
+    WriteConfig("<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\">\n<总信息" + attributes + "/></标准工程信息>");
+    m_workspace.ReadScoringStandard(m_workspace.GetConfigPath());
+    ASSERT_EQ(m_window.m_messages.size(), 1u);
+    const std::wstring& text = m_window.m_messages[0].text;
+    EXPECT_NE(text.find(L"\n第 22 行：标准工程的“总信息”中没有“没有19”这一项\n……另有 5 处未列出"), std::wstring::npos) << text;
+    EXPECT_EQ(text.find(L"没有20"), std::wstring::npos);
 }
 
 TEST_F(ScoringStandard, ARefusedScoreIsKeptAndRefusesTheStandardWithTheDialogsMessage)
@@ -305,4 +319,52 @@ TEST_F(ScoringStandard, ExportThenImportLeavesTheStandardUnchanged)
     EXPECT_TRUE(Selected(1, L"结构层1的层高"));
     ASSERT_TRUE(m_workspace.WriteScoringStandard(file));
     EXPECT_EQ(ReadBytes(Utf8(file)), first);
+}
+
+TEST_F(ScoringStandard, HostileFilesAreRefusedByTheirLimitBeforeTheXmlParserSeesThem)
+{
+    // 50,000 levels overflow a recursive parser; 300,000 attributes on one
+    // element take it minutes, and long names slow each look-up; a file
+    // over 16 MB is refused unread. At the limits (256 levels, 10,000
+    // attributes) a file still reads.
+    auto nested = [](int levels) {
+        std::string text = "<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\" 总信息分值=\"7\">";
+        for (int i = 0; i < levels - 1; ++i)
+            text += "<a>";
+        for (int i = 0; i < levels - 1; ++i)
+            text += "</a>";
+        return text + "</标准工程信息>";
+    };
+    auto wide = [](int attributes) {
+        std::string text = "<标准工程信息 标准工程路径=\"/exam/标准/frame.prj\" 总信息分值=\"7\"><其它";
+        for (int i = 0; i < attributes; ++i)
+            text += " v" + std::to_string(i) + "=\"1\"";
+        return text + "/><总信息 结构形式=\"yes\"/></标准工程信息>";
+    };
+    const std::wstring file = m_dir.WFile(L"config.xml");
+    struct {
+        std::string text;
+        const wchar_t* message;
+    } const cases[] = {
+        {nested(50000), L"评分标准文件 %s 的元素嵌套超过 256 层，未读取。"},
+        {wide(300000), L"评分标准文件 %s 中有元素的属性超过 10000 个，未读取。"},
+        {nested(256) + std::string(16 << 20, ' '), L"文件 %s 大于 16 MB，未读取。"},
+        {"<r><总信息 " + std::string(129, 'n') + "=\"1\"/></r>", L"评分标准文件 %s 中有属性名长于 128 字节，未读取。"},
+    };
+    for (const auto& c : cases) {
+        m_window.m_messages.clear();
+        WriteConfig(c.text);
+        EXPECT_FALSE(m_workspace.ReadScoringStandard(file));
+        ASSERT_FALSE(m_window.m_messages.empty());
+        EXPECT_EQ(m_window.m_messages[0].text, TMTOOLS::String::stringFormat(c.message, file.c_str()));
+        EXPECT_EQ(m_workspace.GetCategoryScore(0), 30.0f);
+    }
+    m_window.m_messages.clear();
+    WriteConfig(nested(256));
+    EXPECT_TRUE(m_workspace.ReadScoringStandard(file));
+    WriteConfig(wide(10000));
+    EXPECT_TRUE(m_workspace.ReadScoringStandard(file));
+    EXPECT_TRUE(Selected(0, L"结构形式"));
+    EXPECT_EQ(m_workspace.GetCategoryScore(0), 7.0f);
+    EXPECT_TRUE(m_window.m_messages.empty());
 }

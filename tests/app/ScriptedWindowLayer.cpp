@@ -67,11 +67,15 @@ bool CScriptedWindowLayer::RunSettingsDialog(CWorkspace&)
     return false;
 }
 
-bool CScriptedWindowLayer::ShowProgress(const wchar_t* what, int done, int total, const wchar_t*)
+void CScriptedWindowLayer::ShowProgress(const wchar_t*, int, int, const wchar_t*)
 {
     // Parallel loading reports from several threads.
     __atomic_fetch_add(&m_progressCalls, 1, __ATOMIC_RELAXED);
-    return m_progressAnswer ? m_progressAnswer(what, done, total) : true;
+}
+
+bool CScriptedWindowLayer::CancelRequested()
+{
+    return m_cancelAfter >= 0 && __atomic_fetch_add(&m_cancelChecks, 1, __ATOMIC_RELAXED) >= m_cancelAfter;
 }
 
 std::wstring CScriptedWindowLayer::MessageLog() const

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,6 +40,8 @@ public:
     // The next question (Yes/No) gets answer; with none left it gets No and
     // m_unansweredQuestions counts it.
     void QueueAnswer(Answer answer) { m_answers.push_back(answer); }
+    // CancelRequested answers no this many times, then yes; -1: never.
+    int m_cancelAfter = -1;
 
     // --- what happened
     std::vector<CShownMessage> m_messages;
@@ -49,9 +50,6 @@ public:
     int m_settingsDialogs;
     int m_unansweredQuestions;
     int m_progressCalls;
-    // Answers each progress call (several loading threads may call it at
-    // once); none: go on.
-    std::function<bool(const wchar_t* what, int done, int total)> m_progressAnswer;
     CMemoryGrid m_projectGrid;
     CMemoryGrid m_scoreGrid;
 
@@ -67,7 +65,8 @@ public:
     bool RunSettingsDialog(CWorkspace&) override;
     void BeginWaitCursor() override { m_cursorLog += L"["; }
     void EndWaitCursor() override { m_cursorLog += L"]"; }
-    bool ShowProgress(const wchar_t* what, int done, int total, const wchar_t* item = nullptr) override;
+    void ShowProgress(const wchar_t*, int, int, const wchar_t* item = nullptr) override;
+    bool CancelRequested() override;
 
 protected:
     Answer DoMessageBox(const wchar_t* text, const wchar_t* caption, Buttons buttons) override;
@@ -78,6 +77,7 @@ private:
     std::deque<std::vector<std::wstring>> m_openAnswers;
     std::deque<std::wstring> m_saveAnswers;
     std::deque<Answer> m_answers;
+    int m_cancelChecks = 0;
     void* m_previousPresenter;
     void* m_previousContext;
 };

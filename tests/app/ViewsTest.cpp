@@ -198,7 +198,7 @@ TEST_F(Views, AStoppedLoadLeavesTheRestUnreadAndComputingReadsThemFirst)
     m_workspace.m_tables[wang] = m_workspace.m_tables[kZhang];
     m_workspace.SetStudentPaths({kZhang, wang, kLi});
     // The user stops once the first student has been read.
-    m_window.m_progressAnswer = [](const wchar_t*, int done, int) { return done < 1; };
+    m_window.m_cancelAfter = 1;
     m_workspace.RebuildStudentProjects();
     EXPECT_EQ(Row(List(), 1), L"1|" + kZhang + L"|读入成功|");
     EXPECT_EQ(Row(List(), 2), L"2|" + wang + L"|未读入|");
@@ -209,7 +209,7 @@ TEST_F(Views, AStoppedLoadLeavesTheRestUnreadAndComputingReadsThemFirst)
     EXPECT_FALSE(m_workspace.ComputeAndFillTotals());
     EXPECT_EQ(List().GetItemText(2, 3), L"");
 
-    m_window.m_progressAnswer = nullptr;
+    m_window.m_cancelAfter = -1;
     m_window.ClearLog();
     ASSERT_TRUE(m_workspace.ComputeAndFillTotals());
     EXPECT_EQ(Row(List(), 2), L"2|" + wang + L"|读入成功|" + List().GetItemText(1, 3));

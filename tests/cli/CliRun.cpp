@@ -1,6 +1,8 @@
 // Running tmscore-cli and Python from the command-line tests.
 #include "tests/cli/CliRun.h"
 
+#include <sys/stat.h>
+
 #include "tests/support/TestFiles.h"
 
 namespace tmtest {
@@ -13,10 +15,12 @@ std::string Quoted(const std::string& text)
     return quoted + "'";
 }
 
-CCliRun RunCli(const std::string& arguments, const std::string& folder)
+CCliRun RunCli(const std::string& arguments, const std::string& folder, const std::string& runner)
 {
     CTempDir scratch;
-    std::string command = std::string(TM_CLI_PROGRAM) + " " + arguments + " 2>" + Quoted(scratch.File("err"));
+    if (!runner.empty())
+        chmod(scratch.Path().c_str(), 0777);  // the runner's user writes stderr there
+    std::string command = runner + TM_CLI_PROGRAM + " " + arguments + " 2>" + Quoted(scratch.File("err"));
     if (!folder.empty())
         command = "cd " + Quoted(folder) + " && " + command;
     CCliRun run;

@@ -17,8 +17,9 @@ struct CCliRun {
 std::string Quoted(const std::string& text);
 
 // Runs tmscore-cli with arguments (shell words, quoted by the caller), in
-// folder when one is given.
-CCliRun RunCli(const std::string& arguments, const std::string& folder = "");
+// folder when one is given, through runner when one is given (shell words
+// before the program, such as "setpriv ... ").
+CCliRun RunCli(const std::string& arguments, const std::string& folder = "", const std::string& runner = "");
 
 // Runs program (with json, sys and xlrd imported) in the Debian python with
 // sys.argv[1:] = args; returns what it printed, a traceback included.

@@ -185,17 +185,40 @@ TEST(GradeCommand, PrintsOneLinePerStudentAndLoadsInParallelWithTheSameResults)
     EXPECT_NE(overwrite.err.find("要覆盖吗？ [是]"), std::string::npos);
 }
 
-TEST(GradeCommand, TakesProjectFilesAsTheyAreAndSaysWhenAnArchiveGivesNone)
+TEST(GradeCommand, EveryInputIsARowAndOneWithoutAProjectFailsTheRun)
 {
     CClass sample;
     tmtest::Run("cd " + Quoted(sample.m_dir.Path()) + " && mkdir -p sub/deep && cp " +
                 Quoted(kSamples + "/students/李四/frame.prj") + " sub/deep/ && zip -qr nested.zip sub");
-    CCliRun run = RunCli("grade --standard " + Quoted(sample.m_standard) + " " + Quoted(kSamples + "/students/张三/frame.prj") +
-                   " " + Quoted(sample.m_dir.File("nested.zip")));
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("1  张三  读入成功  "), std::string::npos) << run.out;
-    EXPECT_EQ(run.out.find("   2  "), std::string::npos) << run.out;
-    EXPECT_NE(run.err.find("nested.zip gives no project"), std::string::npos) << run.err;
+    const std::string zipped = tmtest::ReadBytes(sample.m_dir.File("王五.zip"));
+    tmtest::WriteBytes(sample.m_dir.File("cut.zip"), zipped.substr(0, zipped.size() / 2));
+    tmtest::WriteBytes(sample.m_dir.File("notes.txt"), "n");
+    const std::string inputs = " " + Quoted(kSamples + "/students/张三/frame.prj") + " " +
+                               Quoted(sample.m_dir.File("nested.zip")) + " " + Quoted(sample.m_dir.File("cut.zip")) +
+                               " " + Quoted(sample.m_dir.File("notes.txt"));
+    CCliRun run = RunCli("grade --standard " + Quoted(sample.m_standard) + inputs);
+    EXPECT_EQ(run.status, 1) << run.err;
+    // The table, its lines' trailing blanks cut: no total where nothing
+    // was graded.
+    EXPECT_EQ(tmtest::RunOutput("printf '%s' " + Quoted(run.out) + " | sed 's/ *$//'"),
+              "   #  工程        状态                总分\n"
+              "   1  张三        读入成功        100.00\n"
+              "   2  nested.zip  没有找到 .prj 工程文件\n"
+              "   3  cut.zip     压缩包已损坏\n"
+              "   4  notes.txt   不是学生工程压缩包或 .prj 文件\n");
+    EXPECT_NE(run.err.find("cut.zip: 压缩包已损坏"), std::string::npos) << run.err;
+
+    CCliRun json = RunCli("grade --json --standard " + Quoted(sample.m_standard) + inputs);
+    EXPECT_EQ(json.status, 1);
+    tmtest::WriteBytes(sample.m_dir.File("out.json"), json.out);
+    const char entries[] = "for s in json.load(open(sys.argv[1], encoding='utf-8'))['students']:\n"
+                           "    print(s['project'] == s['input'], s['input'].split('/')[-1], s['loaded'], s['status'],\n"
+                           "          '%g' % s['total'], repr(s['totalText']), '%.2f' % sum(c['score'] for c in s['categories']))\n";
+    EXPECT_EQ(RunPython(entries, {sample.m_dir.File("out.json")}),
+              "True frame.prj True 读入成功 100 '100.00' 100.00\n"
+              "True nested.zip False 没有找到 .prj 工程文件 0 '' 0.00\n"
+              "True cut.zip False 压缩包已损坏 0 '' 0.00\n"
+              "True notes.txt False 不是学生工程压缩包或 .prj 文件 0 '' 0.00\n");
 }
 
 TEST(GradeCommand, RefusesBadCommandLinesAndUnreadableStandards)
@@ -205,7 +228,7 @@ TEST(GradeCommand, RefusesBadCommandLinesAndUnreadableStandards)
     const std::string zip = " " + Quoted(sample.m_dir.File("张三.zip"));
     for (const std::string& args : {std::string(""), standard, zip, standard + zip + " --jobs 0",
                                     standard + zip + " --jobs x", standard + zip + " --bogus",
-                                    standard + " " + Quoted(sample.m_standard), standard + zip + " --report=yes",
+                                    standard + zip + " --report=yes",
                                     standard + standard + zip}) {
         CCliRun run = RunCli("grade" + args);
         EXPECT_EQ(run.status, 2) << args;
@@ -274,10 +297,12 @@ TEST(GradeCommand, WritesTheClassWorkbookAndCollectsEveryWorkbookInTheOutputFold
     // A second 张三, from elsewhere: its workbook must not replace the first.
     tmtest::Run("mkdir -p " + Quoted(sample.m_dir.File("其他")) + " && cp -r " + Quoted(kSamples + "/students/张三") +
                 " " + Quoted(sample.m_dir.File("其他/")));
+    // An input without a project is a row of the class workbook too.
+    tmtest::WriteBytes(sample.m_dir.File("notes.txt"), "n");
     CCliRun run = RunCli("grade --report --output-dir out --summary 汇总 --details 明细.xlsx --standard " +
-                             Quoted(sample.m_standard) + sample.Archives() + " 其他/张三/frame.prj",
+                             Quoted(sample.m_standard) + sample.Archives() + " 其他/张三/frame.prj notes.txt",
                          sample.m_dir.Path());
-    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.status, 1) << run.err;
     EXPECT_EQ(tmtest::RunOutput("cd " + Quoted(sample.m_dir.File("out")) + " && ls | LC_ALL=C sort"),
               "张三 (2).xls\n张三.xls\n明细.xlsx\n李四.xls\n汇总.xls\n王五.xls\n赵六.xls\n钱七.xls\n");
     EXPECT_EQ(tmtest::RunOutput("cd " + Quoted(sample.m_dir.Path()) + " && ls *.xls 2>/dev/null"), "");
@@ -291,7 +316,8 @@ TEST(GradeCommand, WritesTheClassWorkbookAndCollectsEveryWorkbookInTheOutputFold
               "王五,读入成功,29.55,23.25,0.00,1.60,0.00,0.00,54.40\n"
               "赵六,读入成功,30.00,30.00,0.00,0.80,0.00,0.00,60.80\n"
               "钱七,读总信息失败,0.00,0.00,0.00,0.00,0.00,0.00,0.00\n"
-              "张三,读入成功,30.00,30.00,20.00,20.00,0.00,0.00,100.00\n");
+              "张三,读入成功,30.00,30.00,20.00,20.00,0.00,0.00,100.00\n"
+              "notes.txt,不是学生工程压缩包或 .prj 文件,,,,,,,\n");
     // Six students: mean 69.20, median (60.80 + 100.00) / 2.
     for (const char* line : {"总分,69.20,80.40,0.00,100.00", "统计人数,6,", "0-10,1,", "50-60,1,", "60-70,1,",
                              "80-90,0,", "90-100,3,"})

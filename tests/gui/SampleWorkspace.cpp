@@ -63,4 +63,28 @@ CWindowLayer::Answer CTestFrame::PresentMessage(const QString& text, const QStri
     return buttons == TM_MB_YESNO ? TM_ID_YES : TM_ID_OK;
 }
 
+std::unique_ptr<CTestFrame> StartFrame(const CSampleWorkspace& sample)
+{
+    std::unique_ptr<CTestFrame> frame(new CTestFrame(sample.Folder()));
+    frame->show();
+    frame->Start();
+    if (!frame->WaitIdle())
+        qFatal("start-up did not end");
+    return frame;
+}
+
+QString Cell(const QTableWidget& grid, int row, int column)
+{
+    const QTableWidgetItem* item = grid.item(row, column);
+    return item ? item->text() : QString();
+}
+
+int RowOf(const QTableWidget& view, const QString& name)
+{
+    for (int r = 0; r < view.rowCount(); ++r)
+        if (Cell(view, r, 0) == name)
+            return r;
+    return -1;
+}
+
 }  // namespace tmtest

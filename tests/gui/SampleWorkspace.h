@@ -5,7 +5,9 @@
 #pragma once
 
 #include <QString>
+#include <QTableWidget>
 #include <functional>
+#include <memory>
 #include <QStringList>
 #include <string>
 #include <vector>
@@ -51,6 +53,8 @@ public:
     QList<CMessage> m_messages;
     // Runs while a message is up (on the GUI thread, a job waiting).
     std::function<void()> m_whileShown;
+    // What the next open dialogs answer, one path each; none left cancels.
+    QStringList m_openAnswers;
     // Captions and texts as "caption: text", one per line.
     QString MessageLog() const;
     // Waits (with the event loop running) until no job is running.
@@ -58,8 +62,23 @@ public:
 
 protected:
     Answer PresentMessage(const QString& text, const QString& caption, Buttons buttons) override;
-    bool PresentOpenDialog(const CFileDialogRequest&, QStringList&) override { return false; }
+    bool PresentOpenDialog(const CFileDialogRequest&, QStringList& paths) override
+    {
+        if (m_openAnswers.isEmpty())
+            return false;
+        paths = QStringList() << m_openAnswers.takeFirst();
+        return true;
+    }
     bool PresentSaveDialog(const CFileDialogRequest&, QString&) override { return false; }
 };
+
+// A window over sample's folder, shown and started; the test ends when the
+// start-up does not.
+std::unique_ptr<CTestFrame> StartFrame(const CSampleWorkspace& sample);
+
+// The text of a grid's body cell; empty when it has none.
+QString Cell(const QTableWidget& grid, int row, int column);
+// The score view's row of the value name, or -1.
+int RowOf(const QTableWidget& view, const QString& name);
 
 }  // namespace tmtest

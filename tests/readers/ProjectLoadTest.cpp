@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "scoring/ScoringProject.h"
 #include "tests/support/MessageRecorder.h"
@@ -197,6 +198,33 @@ TEST(ProjectLoad, AFolderNamedLikeAPrjFileFailsWithoutAMessage)
     EXPECT_FALSE(project.Load());
     EXPECT_EQ(recorder.Count(), 0u);
     EXPECT_EQ(project.m_loadStatus, 1);
+}
+
+TEST(ProjectLoad, SpecialFilesAreRefusedWithoutWaitingAndALongLineIsReportedOncePerFile)
+{
+    alarm(60);  // a hang fails the test rather than the run
+    tmtest::CTempDir dir;
+    ASSERT_EQ(mkfifo(dir.File("pipe.prj").c_str(), 0600), 0);
+    std::vector<tmtest::CRecordedMessage> messages;
+    auto pipe = LoadProject(dir.WFile(L"pipe.prj"), &messages);
+    EXPECT_EQ(pipe->m_loadStatus, 1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, L"文件 " + dir.WFile(L"pipe.prj") + L" 不是普通文件（管道、设备或套接字），未读取。");
+
+    // A sound model whose result files are a FIFO, two devices and a file
+    // of one 3 MB line, which four reading steps go through.
+    tmtest::WriteBytes(dir.File("frame.prj"), tmtest::ReadBytes(kSamples + "/standard/frame.prj"));
+    ASSERT_EQ(mkfifo(dir.File("frame_结构信息.txt").c_str(), 0600), 0);
+    ASSERT_EQ(symlink("/dev/zero", dir.File("frame_周期和地震作用.txt").c_str()), 0);
+    ASSERT_EQ(symlink("/dev/urandom", dir.File("frame_水平力效应验算.txt").c_str()), 0);
+    tmtest::WriteBytes(dir.File("frame_结构位移.txt"), std::string(3 << 20, '7') + "\r\n");
+    auto frame = LoadProject(dir.WFile(L"frame.prj"), &messages);
+    EXPECT_EQ(frame->m_loadStatus, 0);
+    EXPECT_EQ(Text(*frame, TM_CATEGORY_CALC_RESULT, L"地震最大层间位移角_X向"), L"1/1e+20");
+    ASSERT_EQ(messages.size(), 4u);
+    EXPECT_NE(messages[0].text.find(L"frame_结构信息.txt 不是普通文件"), std::wstring::npos);
+    EXPECT_NE(messages.back().text.find(L"行长超过了程序读取范围"), std::wstring::npos);
+    alarm(0);
 }
 
 TEST(ProjectLoad, AValidModelWithoutResultFilesLoadsAndASuccessfulLoadKeepsTheStatus)

@@ -88,6 +88,17 @@ bool HaveCommand(const std::string& name)
     return Run("command -v '" + name + "' >/dev/null 2>&1") == 0;
 }
 
+int ReplayCorpus(const std::string& folder, void (*entry)(const unsigned char* data, size_t size))
+{
+    int files = 0;
+    for (const std::filesystem::directory_entry& item : std::filesystem::directory_iterator(folder)) {
+        const std::string bytes = ReadBytes(item.path().string());
+        entry((const unsigned char*)bytes.data(), bytes.size());
+        ++files;
+    }
+    return files;
+}
+
 std::string SheetsAsCsv(const std::string& workbook)
 {
     CTempDir scratch;

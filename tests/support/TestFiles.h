@@ -2,6 +2,7 @@
 // program writes them (GBK, CR LF).
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace tmtest {
@@ -33,6 +34,10 @@ std::string ReadBytes(const std::string& path);
 
 std::string Utf8(const std::wstring& text);
 std::wstring Wide(const std::string& utf8);
+
+// Runs every file of a fuzz corpus folder through a fuzz entry function;
+// returns how many there were.
+int ReplayCorpus(const std::string& folder, void (*entry)(const unsigned char* data, size_t size));
 
 // Runs a shell command; returns its exit status.
 int Run(const std::string& command);

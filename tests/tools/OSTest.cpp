@@ -7,6 +7,7 @@
 
 #include "tests/support/TestFiles.h"
 #include "tools/TmOS.h"
+#include "tools/TmString.h"
 
 using namespace TMTOOLS::OS;
 
@@ -87,4 +88,23 @@ TEST(OSSearch, SortedMatchesAnyCaseAndRecursion)
     EXPECT_EQ(found.size(), 4u);
     SearchFiles(dir.WFile(L"missing"), L"*", found, true, false);
     EXPECT_TRUE(found.empty());
+}
+
+TEST(OSPaths, NamesThatAreNotUtf8ComeBackAsTheSameBytes)
+{
+    tmtest::CTempDir dir;
+    // 张三 in GBK, as a Windows USB stick carries it.
+    const std::string gbk = "\xd5\xc5\xc8\xfd";
+    tmtest::WriteBytes(dir.File(gbk + ".prj"), "m");
+    std::vector<std::wstring> found;
+    SearchFiles(dir.WPath(), L"*.prj", found, false, false);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0], dir.WPath() + L"/\xdcd5\xdcc5\xdcc8\xdcfd.prj");
+    EXPECT_EQ(NativePath(found[0]), dir.File(gbk + ".prj"));
+    EXPECT_TRUE(FileExist(found[0].c_str()));
+    std::wstring wide;
+    TMTOOLS::String::EncodeUnicode(0, dir.File(gbk), wide);
+    std::string back;
+    TMTOOLS::String::DecodeUnicode(0, wide + L".prj", back);
+    EXPECT_EQ(back, dir.File(gbk + ".prj"));
 }

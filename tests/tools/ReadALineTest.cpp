@@ -79,6 +79,30 @@ TEST_F(ReadALineTest, LongestLineFitsAndOneMoreIsTooLong)
     EXPECT_STREQ(m_reader.ReadAString(m_file, 0, -1), L"next\n");
 }
 
+TEST_F(ReadALineTest, TooLongLinesAreReportedOncePerFileAndEachStillFails)
+{
+    // A file of long lines, read twice over under the same name, then
+    // another file: one warning for each file.
+    const std::string longLine(2500, '7');
+    Open(longLine + "\n" + longLine + "\n");
+    int reads = 0;
+    do {
+        m_reader.ReadAString(m_file, 0, -1);
+        ++reads;
+    } while (!m_reader.IsEnd());
+    EXPECT_GT(reads, 4);
+    EXPECT_EQ(m_messages.Count(), 1u);
+    rewind(m_file);
+    m_reader.SetFileName(L"in.txt");
+    EXPECT_STREQ(m_reader.ReadAString(m_file, 0, -1), L"");
+    EXPECT_EQ(m_messages.Count(), 1u);
+    m_reader.SetFileName(L"other.txt");
+    rewind(m_file);
+    EXPECT_STREQ(m_reader.ReadAString(m_file, 0, -1), L"");
+    ASSERT_EQ(m_messages.Count(), 2u);
+    EXPECT_EQ(m_messages.Last().text, L"在文件 other.txt 中\n第 1 行长超过了程序读取范围，请检查该文件是否正常。");
+}
+
 TEST_F(ReadALineTest, EmptyTextIsToldFromAnEmptyLineByItsAddress)
 {
     // A line that starts with a NUL byte reads as empty, like the end of

@@ -76,10 +76,11 @@ TEST(StringCodePage, GbkAndUtf8RoundTrip)
     DecodeUnicode(65001, L"评分", narrow);
     EncodeUnicode(0, narrow, wide);
     EXPECT_EQ(wide, L"评分");
-    // Characters GBK lacks become '?', broken UTF-8 becomes U+FFFD.
+    // Characters GBK lacks become '?', broken UTF-8 becomes U+FFFD in code
+    // page 65001.
     DecodeUnicode(936, L"a\x1F600", narrow);
     EXPECT_EQ(narrow, "a?");
-    EncodeUnicode(0, std::string("a\xe4\xb8", 3), wide);
+    EncodeUnicode(65001, std::string("a\xe4\xb8", 3), wide);
     EXPECT_EQ(wide, L"a\xFFFD\xFFFD");
     // Another code page goes through iconv.
     EncodeUnicode(1252, "\x80", wide);

@@ -316,15 +316,15 @@ TEST_F(XlsWorkbookTest, TheLastRowOfASheetCanBeWritten)
     w.ExpectRead(sheets[0]);
 }
 
-TEST_F(XlsWorkbookTest, PathsThatAreNotUtf8AreRefused)
+TEST_F(XlsWorkbookTest, PathsThatAreNotUtf8AreWrittenUnderTheirOwnBytes)
 {
     m_sheet->CellAt(0, 0)->SetText(L"x");
-    // The byte 0xFF names no character: the file would be created as
-    // "\xEF\xBF\xBD.xls" instead.
-    EXPECT_FALSE(m_book.WriteToFile(m_dir.Path() + "/\xFF.xls"));
+    // The byte 0xFF names no character; the file still gets exactly that
+    // name, not "\xEF\xBF\xBD.xls".
+    EXPECT_TRUE(m_book.WriteToFile(m_dir.Path() + "/\xFF.xls"));
     EXPECT_FALSE(m_book.WriteToFile(""));
     EXPECT_FALSE(m_book.WriteToFile(m_dir.Path() + "/missing/book.xls"));
-    EXPECT_EQ("", Listing());
+    EXPECT_EQ("\xFF.xls\n", Listing());
 }
 
 TEST_F(XlsWorkbookTest, SavingAgainReplacesTheFile)

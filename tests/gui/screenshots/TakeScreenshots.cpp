@@ -3,19 +3,27 @@
 // Takes the README's pictures of the main window: opens it on the program
 // folder FOLDER (config.xml beside it), imports PATH... as if dropped,
 // computes, chooses the third student, and saves the window in a light and
-// a dark look as OUT/tmscore-light.png and OUT/tmscore-dark.png. Message
+// a dark look as OUT/tmscore-light.png and OUT/tmscore-dark.png, then
+// opens "评分设置" and saves its standard page and its "地震信息" page (a few
+// entries selected) as OUT/tmscore-settings-standard.png and
+// OUT/tmscore-settings-items.png. Message
 // boxes are answered at once (Yes to questions) and printed on stderr.
 // Run it on a display of its own (scripts/screenshots.sh uses Xvfb).
 #include <QApplication>
 #include <QDir>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/Workspace.h"
 #include "gui/MainFrame.h"
 #include "gui/ProjGridCtrl.h"
 #include "gui/TmScoreApp.h"
+#include "settings/CheckListView.h"
+#include "settings/ScoringItemPageDlg.h"
+#include "settings/ScoringSettingDlg.h"
 
 namespace {
 
@@ -46,13 +54,38 @@ bool Settle(CMainFrame& frame)
     return false;
 }
 
-bool Save(CMainFrame& frame, const QString& path)
+bool Save(QWidget& widget, const QString& path)
 {
     QTest::qWait(300);
-    if (!frame.grab().save(path))
+    if (!widget.grab().save(path))
         return false;
     fprintf(stderr, "saved %s\n", path.toUtf8().constData());
     return true;
+}
+
+// Opens "评分设置" and saves two of its pages; the dialog is cancelled.
+bool SaveSettingsPages(CMainFrame& frame, const QString& out)
+{
+    bool saved = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&]() {
+        CScoringSettingDlg* dialog = qobject_cast<CScoringSettingDlg*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll.stop();
+        saved = Save(*dialog, out + QStringLiteral("/tmscore-settings-standard.png"));
+        dialog->Tabs().setCurrentIndex(TM_PAGE_QUAKE_INFO + 1);
+        CCheckListView& list = dialog->ItemPage(TM_PAGE_QUAKE_INFO).List();
+        list.setFocus();
+        list.selectionModel()->select(QItemSelection(list.model()->index(1, 0), list.model()->index(4, 0)),
+                                      QItemSelectionModel::ClearAndSelect);
+        list.CheckRows({1, 2, 3, 4}, false);
+        saved = Save(*dialog, out + QStringLiteral("/tmscore-settings-items.png")) && saved;
+        dialog->reject();
+    });
+    poll.start(50);
+    frame.RunCommand(TM_CMD_SCORING_SETTINGS);
+    return Settle(frame) && saved;
 }
 
 }  // namespace
@@ -92,5 +125,7 @@ int main(int argc, char** argv)
     const bool light = Save(frame, out + QStringLiteral("/tmscore-light.png"));
     frame.ChooseLook(216);
     const bool dark = Save(frame, out + QStringLiteral("/tmscore-dark.png"));
-    return light && dark ? 0 : 1;
+    frame.ChooseLook(210);
+    const bool settings = SaveSettingsPages(frame, out);
+    return light && dark && settings ? 0 : 1;
 }
