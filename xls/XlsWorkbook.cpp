@@ -127,14 +127,18 @@ XlsWorksheet* XlsWorkbook::AppendSheet(const std::u16string& name, const BiffXls
 bool XlsWorkbook::WriteToFile(const std::string& path)
 {
     m_document.Close();
-    if (!m_globals || path.empty())
+    if (!m_globals || path.empty()) {
+        errno = EINVAL;
         return false;
+    }
     std::wstring widePath;
     TMTOOLS::String::EncodeUnicode(0, path, widePath);
     std::string roundTrip;
     TMTOOLS::String::DecodeUnicode(0, widePath, roundTrip);
-    if (roundTrip != path)
+    if (roundTrip != path) {
+        errno = EILSEQ;
         return false;
+    }
 
     std::string temporary;
     if (!CreateTemporaryBeside(path, temporary))
@@ -147,8 +151,11 @@ bool XlsWorkbook::WriteToFile(const std::string& path)
         saved = false;
     if (saved && rename(temporary.c_str(), path.c_str()) != 0)
         saved = false;
-    if (!saved)
+    if (!saved) {
+        const int error = errno;
         unlink(temporary.c_str());
+        errno = error;
+    }
     return saved;
 }
 
