@@ -69,6 +69,8 @@ grade() {
    "$2" grade --standard standard.xml --summary 评分汇总.xls ./*.zip 2>/dev/null)
 }
 installed=$(grade installed "$prefix/bin/tmscore-cli") || fail "the installed tmscore-cli failed"
+"$prefix/bin/tmscore-cli" --version | grep -qx "tmscore-cli (TmScore) [0-9.]*" || fail "no --version"
+"$prefix/bin/tmscore-cli" help grade | grep -q -- '--details OUT.xlsx' || fail "no help for grade"
 built=$(grade built "$build_cli")
 [ -n "$installed" ] && [ "$installed" = "$built" ] || fail "the installed program graded differently:"$'\n'"$installed"
 grep -q '张三.*100.00' <<<"$installed" || fail "张三 did not score 100.00"

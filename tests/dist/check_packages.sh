@@ -24,7 +24,9 @@ one() {
 if cli=$(one tmscore-cli); then
   depends=$(field "$cli" Depends)
   grep -qi qt <<<"$depends" && fail "tmscore-cli depends on Qt: $depends"
-  grep -q 'libxlsxwriter' <<<"$depends" || fail "tmscore-cli lacks its library dependencies: $depends"
+  for needed in libxlsxwriter libarchive13 libtinyxml; do
+    grep -q "$needed" <<<"$depends" || fail "tmscore-cli does not depend on $needed: $depends"
+  done
   contents "$cli" | grep -q '/bin/tmscore-cli$' || fail "tmscore-cli lacks the program"
   contents "$cli" | grep -q '/libtmtools\.so\.1$' || fail "tmscore-cli lacks libtmtools.so.1"
   contents "$cli" | grep -q '/libtmtools\.so$' && fail "tmscore-cli holds the development link"
