@@ -68,7 +68,10 @@ bool ReplaceFileByWriting(const std::wstring& path, const std::function<bool(con
     if (ok)
         ok = rename(temp.c_str(), target.c_str()) == 0;
     if (!ok) {
+        // errno says why the step failed, for the caller's message.
+        const int error = errno;
         unlink(temp.c_str());
+        errno = error;
         return false;
     }
     int dirFd = open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY);

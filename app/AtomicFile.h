@@ -12,8 +12,8 @@
 #include <string>
 
 // Writes bytes to path atomically; false (and the old file untouched) when
-// any step fails. A path that names a folder, a special file, a link to
-// nothing or a dangling parent fails.
+// any step fails, with errno saying why. A path that names a folder, a
+// special file, a link to nothing or a dangling parent fails.
 bool ReplaceFileAtomically(const std::wstring& path, const std::string& bytes);
 
 // The same for a writer that wants a file name of its own (a library that

@@ -10,6 +10,7 @@
 
 #include "app/AppWindowLayer.h"
 #include "app/ListedLines.h"
+#include "app/WorkspaceLocation.h"
 #include "archive/ArchiveUnpack.h"
 #include "tools/TmMessage.h"
 #include "tools/TmOS.h"
@@ -50,9 +51,11 @@ std::wstring CWorkspace::RunningProgramFolder()
 
 void CWorkspace::SetProgramFolder(const std::wstring& folder)
 {
+    const CWorkspaceLocation location = CWorkspaceLocation::Find(folder);
     m_programFolder = folder;
-    m_configPath = folder + L"/config.xml";
-    m_projectListPath = folder + L"/projectlist.txt";
+    m_workspaceFolder = location.m_writeFolder;
+    m_configPath = location.m_readFolder + L"/config.xml";
+    m_projectListPath = location.m_readFolder + L"/projectlist.txt";
 }
 
 void CWorkspace::Startup()
@@ -65,6 +68,13 @@ void CWorkspace::Startup()
     AnnounceStandardProblem();
     ReadProjectList();
     AnnounceDroppedProjects();
+    // From here on the paths are where Shutdown writes: an unreadable
+    // config.xml left in place is kept only when it would be written over.
+    const std::wstring readConfig = m_configPath;
+    m_configPath = m_workspaceFolder + L"/config.xml";
+    m_projectListPath = m_workspaceFolder + L"/projectlist.txt";
+    if (m_configPath != readConfig)
+        m_keepConfig = false;
     RebuildStudentProjects();
 }
 
@@ -85,10 +95,11 @@ void CWorkspace::KeepUnreadableConfig()
     TMTOOLS::String::EncodeUnicode(0, stamp, wideStamp);
     // config-20261208-081530.xml, or config-20261208-081530-2.xml when a
     // second one is kept within the same second.
-    std::wstring kept;
+    std::wstring folder, kept;
+    TMTOOLS::OS::GetFolderPath(m_configPath, folder);
     for (int n = 1; n < 100 && kept.empty(); ++n) {
         const std::wstring name =
-            m_programFolder + L"/config-" + wideStamp + (n > 1 ? L"-" + std::to_wstring(n) : L"") + L".xml";
+            folder + L"/config-" + wideStamp + (n > 1 ? L"-" + std::to_wstring(n) : L"") + L".xml";
         if (lstat(TMTOOLS::OS::NativePath(name).c_str(), &st) != 0)
             kept = name;
     }
@@ -121,6 +132,9 @@ void CWorkspace::AnnounceDroppedProjects()
 
 void CWorkspace::Shutdown()
 {
+    CWorkspaceLocation location;
+    location.m_writeFolder = m_workspaceFolder;
+    location.MakeWriteFolder();
     if (!m_keepConfig)
         WriteScoringStandard(m_configPath);
     WriteProjectList();

@@ -4,8 +4,9 @@
 // The main window owns one workspace; the command line builds one per run.
 // It talks to the user only through its window layer (dialogs, questions,
 // grids, wait cursor) and the tools library's message presenter (messages
-// with an OK button). Files beside the program: "config.xml" (the scoring
-// standard) and "projectlist.txt" (the student projects, GBK, CR LF).
+// with an OK button). Its files: "config.xml" (the scoring standard) and
+// "projectlist.txt" (the student projects, GBK, CR LF), beside the program
+// or in the user's configuration folder (app/WorkspaceLocation.h).
 //
 // What grading found is kept in a score sheet (scoring/ScoreSheet.h): the
 // project list, the score view, the workbooks and the command line render
@@ -72,19 +73,22 @@ public:
 
     // The folder of the running executable (from /proc/self/exe).
     static std::wstring RunningProgramFolder();
-    // Sets the program folder and the two file paths beside it.
+    // Sets the program folder, and the two file paths to where start-up
+    // reads them (CWorkspaceLocation: beside the program, or in the user's
+    // configuration folder when the program's is not writable).
     void SetProgramFolder(const std::wstring& folder);
     // Lays out the two grids, then: the program folder if none was set,
     // ReadScoringStandard(config) (and AnnounceStandardProblem),
-    // ReadProjectList, RebuildStudentProjects. A config.xml that is there
+    // ReadProjectList, RebuildStudentProjects; from then on the two file
+    // paths name where Shutdown writes them. A config.xml that is there
     // but cannot be read is kept under a dated name (config-YYYYMMDD-
     // HHMMSS.xml, beside it) before the defaults replace it at exit, and
     // the projects the list named but that are gone are listed; each of
     // the two is said once, in one message.
     void Startup();
     // WriteScoringStandard(config) (unless an unreadable config.xml could
-    // not be moved aside), WriteProjectList, then deletes every project
-    // record.
+    // not be moved aside), WriteProjectList (the folder made when
+    // missing), then deletes every project record.
     void Shutdown();
 
     // Dispatches a command identifier to its handler; false for an unknown
@@ -316,6 +320,8 @@ private:
     std::wstring m_programFolder;
     std::wstring m_configPath;
     std::wstring m_projectListPath;
+    // Where Shutdown writes the two files.
+    std::wstring m_workspaceFolder;
     std::wstring m_standardPrjPath;
     float m_categoryScores[TM_CATEGORY_COUNT];
     std::vector<std::wstring> m_studentPaths;

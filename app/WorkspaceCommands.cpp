@@ -7,6 +7,7 @@
 // cannot grade (CheckStandard): every student would get 0.00, and a
 // report would overwrite good workbooks with empty ones.
 #include <algorithm>
+#include <cerrno>
 #include <cwctype>
 #include <set>
 
@@ -14,6 +15,7 @@
 #include "app/DetailsWorkbook.h"
 #include "app/ProjectWorkbook.h"
 #include "app/SummaryWorkbook.h"
+#include "app/SystemError.h"
 #include "app/Workspace.h"
 #include "scoring/ScoreComputation.h"
 #include "tools/TmMessage.h"
@@ -23,6 +25,13 @@
 using TMTOOLS::String::stringFormat;
 
 namespace {
+
+// "无法写入 PATH" with the system's reason, as a warning.
+void WarnNotWritten(const std::wstring& path, int error)
+{
+    const std::wstring reason = SystemErrorSuffix(error);
+    TMTOOLS::OS::TmShowWarnMessage(stringFormat(L"无法写入 %s%s", path.c_str(), reason.c_str()).c_str());
+}
 
 const wchar_t kStandardFilter[] = L"*.xml|*.xml|All Files (*.*)|*.*||";
 const wchar_t kStandardFileName[] = L"Tesmo评分标准.xml";
@@ -111,7 +120,12 @@ void CWorkspace::ExportScoringStandard()
         return;
     // The old file is replaced atomically by the write, not deleted first:
     // a failed write keeps it.
-    WriteScoringStandard(WithExtension(chosen, L".xml"));
+    const std::wstring path = WithExtension(chosen, L".xml");
+    errno = 0;
+    if (!WriteScoringStandard(path)) {
+        WarnNotWritten(path, errno);
+        return;
+    }
     TMTOOLS::OS::TmShowMessage(L"导出完成!", TM_PROGRAM_TITLE);
 }
 
@@ -162,7 +176,7 @@ bool CWorkspace::GenerateReports(const std::wstring& outputFolder, const std::ve
         TMTOOLS::OS::mkdir_r(outputFolder.c_str());
     CCollectedNames names(taken);
     // The project list keeps its totals: only the rows are taken.
-    std::vector<std::wstring> failed;
+    std::vector<std::wstring> failed;  // each path with the reason
     const int total = (int)std::min(m_studentProjects.size(), m_sheet.m_entries.size());
     const wchar_t* what = L"生成评分报告";
     for (int i = 0; i < total; ++i) {
@@ -174,12 +188,13 @@ bool CWorkspace::GenerateReports(const std::wstring& outputFolder, const std::ve
         m_sheet.TakeRows(*m_standardProject, *m_studentProjects[i], i);
         const CScoreSheetEntry& entry = m_sheet.m_entries[i];
         m_window.ShowProgress(what, i, total, entry.m_prjPath.c_str());
+        errno = 0;
         const bool written = outputFolder.empty()
                                  ? WriteProjectWorkbook(entry)
                                  : !entry.m_folderName.empty() &&
                                        WriteProjectWorkbook(entry, names.Take(outputFolder, entry.m_folderName));
         if (!written)
-            failed.push_back(entry.m_prjPath);
+            failed.push_back(entry.m_prjPath + SystemErrorSuffix(errno));
         m_window.ShowProgress(what, i + 1, total);
     }
     m_window.EndWaitCursor();
@@ -202,8 +217,11 @@ bool CWorkspace::ExportSummaryWorkbookTo(const std::wstring& chosenPath)
     const std::wstring path = WithExtension(chosenPath, L".xls");
     // The workbook writer replaces the file only once the new one is
     // complete, so the old file is not deleted beforehand.
-    if (!WriteSummaryWorkbook(m_sheet, path))
+    errno = 0;
+    if (!WriteSummaryWorkbook(m_sheet, path)) {
+        WarnNotWritten(path, errno);
         return false;
+    }
     TMTOOLS::OS::TmShowMessage(stringFormat(L"导出 %s 成功", path.c_str()).c_str(), L"提示");
     return true;
 }
@@ -221,8 +239,9 @@ bool CWorkspace::ExportSummaryWorkbook()
 bool CWorkspace::ExportDetailsWorkbookTo(const std::wstring& chosenPath)
 {
     const std::wstring path = WithExtension(chosenPath, L".xlsx");
+    errno = 0;
     if (!WriteDetailsWorkbook(m_sheet, path)) {
-        TMTOOLS::OS::TmShowWarnMessage(stringFormat(L"无法写入 %s", path.c_str()).c_str());
+        WarnNotWritten(path, errno);
         return false;
     }
     TMTOOLS::OS::TmShowMessage(stringFormat(L"导出 %s 成功", path.c_str()).c_str(), L"提示");

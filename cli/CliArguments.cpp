@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstring>
 
+#include "cli/CliText.h"
 #include "tools/TmString.h"
 
 bool CCliArguments::Parse(const std::vector<std::string>& args, const std::set<std::string>& valueOptions,
@@ -32,26 +33,26 @@ bool CCliArguments::Parse(const std::vector<std::string>& args, const std::set<s
             inlineValue = true;
         }
         if (m_values.count(arg) || m_flags.count(arg)) {
-            m_error = "option " + arg + " given twice";
+            m_error = CliSay("选项给了两次：", "option given twice: ") + arg;
             return false;
         }
         if (flagOptions.count(arg)) {
             if (inlineValue) {
-                m_error = "option " + arg + " takes no value";
+                m_error = CliSay("选项不带值：", "option takes no value: ") + arg;
                 return false;
             }
             m_flags.insert(arg);
         } else if (valueOptions.count(arg)) {
             if (!inlineValue) {
                 if (i + 1 >= args.size()) {
-                    m_error = "option " + arg + " needs a value";
+                    m_error = CliSay("选项缺少值：", "option needs a value: ") + arg;
                     return false;
                 }
                 value = args[++i];
             }
             m_values[arg] = value;
         } else {
-            m_error = "unknown option " + arg;
+            m_error = CliSay("没有这个选项：", "unknown option: ") + arg;
             return false;
         }
     }

@@ -1,10 +1,12 @@
-// The command registry of tmscore-cli.
+// The command registry of tmscore-cli, its help and usage texts.
 #include "cli/CliCommand.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include "cli/TerminalMessages.h"
 
 namespace {
 
@@ -17,6 +19,11 @@ std::vector<CCliCommand>& Commands()
 }
 
 int g_outputError = 0;
+
+const char* UsageWord()
+{
+    return CliSay("用法：", "Usage: ");
+}
 
 }  // namespace
 
@@ -53,7 +60,33 @@ std::vector<CCliCommand> CCliCommandRegistry::All()
     return all;
 }
 
-void CCliCommandRegistry::PrintUsage(const CCliCommand& command)
+void CCliCommandRegistry::PrintHelp(const CCliCommand& command)
 {
-    fprintf(stderr, "usage: tmscore-cli %s %s\n  %s\n", command.name, command.usage, command.summary);
+    printf("%stmscore-cli %s %s\n%s\n\n%s", UsageWord(), command.name, command.usage, command.summary.Get(),
+           command.help.Get());
+    fflush(stdout);
+}
+
+int CCliCommandRegistry::UsageError(const char* name, const std::string& problem)
+{
+    if (!problem.empty())
+        CliError(name, problem);
+    const CCliCommand* command = Find(name);
+    if (command)
+        fprintf(stderr, "%stmscore-cli %s %s\n", UsageWord(), command->name, command->usage);
+    else
+        fprintf(stderr, "%stmscore-cli %s\n", UsageWord(), CliSay("命令 [参数]...", "COMMAND [ARGUMENT]..."));
+    const std::string program = *name ? std::string("tmscore-cli ") + name : std::string("tmscore-cli");
+    fprintf(stderr, CliSay("详见 '%s --help'。\n", "Try '%s --help'.\n"), program.c_str());
+    return TM_CLI_USAGE;
+}
+
+void CliError(const char* command, const std::string& text)
+{
+    std::string line = "tmscore-cli";
+    if (command && *command)
+        line += std::string(" ") + command;
+    line += ": " + CTerminalMessages::Escaped(text) + "\n";
+    fwrite(line.data(), 1, line.size(), stderr);
+    fflush(stderr);
 }

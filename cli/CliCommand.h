@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliText.h"
+
 // Exit statuses shared by the commands.
 enum {
     TM_CLI_OK = 0,
@@ -17,7 +19,10 @@ enum {
 struct CCliCommand {
     const char* name;   // as typed after tmscore-cli
     const char* usage;  // argument synopsis, e.g. "PRJ"
-    const char* summary;  // one line for the command list
+    CCliText summary;   // one line for the command list and the help
+    // The rest of "tmscore-cli NAME --help": the options one a line, where
+    // the files go, an example; ends with a line end.
+    CCliText help;
     // Runs with the arguments after the command name; returns an exit status.
     int (*run)(const std::vector<std::string>& args);
 };
@@ -29,8 +34,11 @@ public:
     static const CCliCommand* Find(const std::string& name);
     // Every command, sorted by name.
     static std::vector<CCliCommand> All();
-    // Writes "usage: tmscore-cli NAME USAGE" for command to stderr.
-    static void PrintUsage(const CCliCommand& command);
+    // Writes the command's help to stdout.
+    static void PrintHelp(const CCliCommand& command);
+    // Writes "tmscore-cli NAME: PROBLEM" (when problem is not empty), the
+    // usage line and where the help is to stderr; returns TM_CLI_USAGE.
+    static int UsageError(const char* name, const std::string& problem);
 };
 
 // Writes a command's result to stdout. What standard output does not take
@@ -43,3 +51,7 @@ int StandardOutputError();
 struct CCliCommandRegistration {
     explicit CCliCommandRegistration(const CCliCommand& command) { CCliCommandRegistry::Add(command); }
 };
+
+// Writes "tmscore-cli[ COMMAND]: TEXT" and a line end to stderr, TEXT with
+// its control characters escaped; for the commands' own error lines.
+void CliError(const char* command, const std::string& text);

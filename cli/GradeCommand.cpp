@@ -58,6 +58,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/TextColumns.h"
 #include "app/Workspace.h"
@@ -66,6 +67,7 @@
 #include "cli/CliCommand.h"
 #include "cli/JsonWriter.h"
 #include "cli/RunInputs.h"
+#include "cli/TerminalMessages.h"
 #include "cli/TerminalWindowLayer.h"
 #include "scoring/ScoreSheet.h"
 #include "tools/TmOS.h"
@@ -104,10 +106,18 @@ bool ParseSize(const std::string& text, uint64_t& bytes)
 
 int Usage(const std::string& problem)
 {
-    if (!problem.empty())
-        fprintf(stderr, "tmscore-cli grade: %s\n", problem.c_str());
-    CCliCommandRegistry::PrintUsage(*CCliCommandRegistry::Find("grade"));
-    return TM_CLI_USAGE;
+    return CCliCommandRegistry::UsageError("grade", problem);
+}
+
+void Error(const std::string& text)
+{
+    CliError("grade", text);
+}
+
+// ": " and the system's reason for error, or nothing without one.
+std::string Reason(int error)
+{
+    return error ? std::string(": ") + strerror(error) : std::string();
 }
 
 std::string Utf8(const std::wstring& text)
@@ -139,20 +149,26 @@ std::wstring Padded(const std::wstring& text, int width)
 }
 
 // The table and the JSON render the score sheet, as the project list does.
+// The table's names have their control characters escaped: a row is one
+// line, and nothing in a folder's name reaches the terminal as a control.
 void PrintTable(const CScoreSheet& sheet)
 {
+    std::vector<std::wstring> names;
     int nameWidth = DisplayColumns(L"工程");
-    for (const CScoreSheetEntry& student : sheet.m_entries)
-        nameWidth = std::max(nameWidth, DisplayColumns(student.m_folderName));
+    for (const CScoreSheetEntry& student : sheet.m_entries) {
+        names.push_back(CTerminalMessages::EscapedWide(student.m_folderName));
+        nameWidth = std::max(nameWidth, DisplayColumns(names.back()));
+    }
     std::wstring out = stringFormat(L"%4s  %s  %s  %8s\n", L"#", Padded(L"工程", nameWidth).c_str(),
                                     Padded(L"状态", 12).c_str(), L"总分");
     for (size_t i = 0; i < sheet.m_entries.size(); ++i) {
         const CScoreSheetEntry& student = sheet.m_entries[i];
-        out += stringFormat(L"%4d  %s  %s  %8s", (int)i + 1, Padded(student.m_folderName, nameWidth).c_str(),
-                            Padded(student.m_status, 12).c_str(), student.TotalText().c_str());
+        out += stringFormat(L"%4d  %s  %s  %8s", (int)i + 1, Padded(names[i], nameWidth).c_str(),
+                            Padded(CTerminalMessages::EscapedWide(student.m_status), 12).c_str(),
+                            student.TotalText().c_str());
         // What the load lacked follows the total, on the student's line.
         if (!student.m_note.empty())
-            out += L"  " + student.m_note;
+            out += L"  " + CTerminalMessages::EscapedWide(student.m_note);
         out += L"\n";
     }
     std::string text = Utf8(out);
@@ -231,7 +247,7 @@ struct COutputPaths {
 int Interrupted(CWorkspace& workspace)
 {
     workspace.ReleaseImportLocks();
-    fprintf(stderr, "tmscore-cli grade: interrupted\n");
+    Error(CliSay("已中断", "interrupted"));
     return TM_CLI_INTERRUPTED;
 }
 
@@ -242,30 +258,38 @@ int RunGrade(const std::vector<std::string>& args)
                          {"--report", "--overwrite", "--json"}))
         return Usage(arguments.m_error);
     if (!arguments.Has("--standard") || arguments.Value("--standard").empty())
-        return Usage("name the scoring standard with --standard FILE");
+        return Usage(CliSay("请用 --standard FILE 给出评分标准", "name the scoring standard with --standard FILE"));
     if (arguments.m_operands.empty())
-        return Usage("name at least one student archive (.zip, .rar, .7z), project (.prj) or folder of them");
+        return Usage(CliSay("请至少给出一个学生工程压缩包（.zip、.rar、.7z）、工程（.prj）或它们所在的文件夹",
+                            "name at least one student archive (.zip, .rar, .7z), project (.prj) or folder of them"));
     int jobs = 1;
     if (arguments.Has("--jobs")) {
         const std::string text = arguments.Value("--jobs");
         char* end = nullptr;
         long value = strtol(text.c_str(), &end, 10);
         if (text.empty() || *end != 0 || value < 1 || value > kMaxJobs)
-            return Usage("--jobs takes a number from 1 to " + std::to_string(kMaxJobs));
+            return Usage(CliSay("--jobs 接受 1 到 ", "--jobs takes a number from 1 to ") + std::to_string(kMaxJobs) +
+                         CliSay(" 的数", ""));
         jobs = (int)value;
     }
     uint64_t maxUnpack = TM_DEFAULT_UNPACK_BYTES;
     if (arguments.Has("--max-unpack") && !ParseSize(arguments.Value("--max-unpack"), maxUnpack))
-        return Usage("--max-unpack takes a size such as 4G or 500M");
+        return Usage(CliSay("--max-unpack 接受 4G、500M 这样的大小", "--max-unpack takes a size such as 4G or 500M"));
     for (const char* option : {"--summary", "--details", "--output-dir"}) {
         if (arguments.Has(option) && arguments.Value(option).empty())
-            return Usage(std::string("the name after ") + option + " is empty");
+            return Usage(std::string(CliSay("选项后面的名称是空的：", "the name after this option is empty: ")) +
+                         option);
     }
 
     const std::string standardFile = arguments.Value("--standard");
     struct stat st;
-    if (stat(standardFile.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || access(standardFile.c_str(), R_OK) != 0) {
-        fprintf(stderr, "tmscore-cli grade: cannot read the scoring standard %s\n", standardFile.c_str());
+    int error = 0;
+    if (stat(standardFile.c_str(), &st) != 0 || access(standardFile.c_str(), R_OK) != 0)
+        error = errno;
+    else if (!S_ISREG(st.st_mode))
+        error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    if (error) {
+        Error(CliSay("无法读取评分标准 ", "cannot read the scoring standard ") + standardFile + Reason(error));
         return TM_CLI_FAILED;
     }
 
@@ -276,18 +300,18 @@ int RunGrade(const std::vector<std::string>& args)
     workspace.SetLoadJobs(jobs);
     workspace.SetMaxUnpackBytes(maxUnpack);
     if (!workspace.ReadScoringStandard(CCliArguments::AbsolutePath(standardFile))) {
-        fprintf(stderr, "tmscore-cli grade: %s is not a scoring-standard file\n", standardFile.c_str());
+        Error(standardFile + CliSay(" 不是评分标准文件", " is not a scoring-standard file"));
         return TM_CLI_FAILED;
     }
     std::wstring problem;
     if (workspace.CheckStandard(&problem) != TM_STANDARD_USABLE) {
-        fprintf(stderr, "tmscore-cli grade: %s: %s\n", standardFile.c_str(), Utf8(problem).c_str());
+        Error(standardFile + ": " + Utf8(problem));
         return TM_CLI_FAILED;
     }
     // Usable, but short of files no selected value needs: said all the same.
     const std::wstring standardNote = workspace.GetStandardProject()->GetLoadNoteText();
     if (!standardNote.empty())
-        fprintf(stderr, "tmscore-cli grade: %s: %s\n", standardFile.c_str(), Utf8(standardNote).c_str());
+        Error(standardFile + ": " + Utf8(standardNote));
 
     // The inputs in command-line order, as "添加学生工程" takes them; the
     // folders stay locked against other runs until the grading is done.
@@ -304,7 +328,7 @@ int RunGrade(const std::vector<std::string>& args)
     for (const std::wstring& output : {out.m_summary, out.m_details}) {
         const std::string refusal = output.empty() ? std::string() : reads.Refusal(output);
         if (!refusal.empty()) {
-            fprintf(stderr, "tmscore-cli grade: %s\n", refusal.c_str());
+            Error(refusal);
             return TM_CLI_FAILED;
         }
     }
@@ -312,7 +336,7 @@ int RunGrade(const std::vector<std::string>& args)
     if (window.CancelRequested())
         return Interrupted(workspace);
     for (const CImportOutcome& failure : workspace.GetImportFailures())
-        fprintf(stderr, "tmscore-cli grade: %s: %s\n", Utf8(failure.m_input).c_str(), Utf8(failure.m_status).c_str());
+        Error(Utf8(failure.m_input) + ": " + Utf8(failure.m_status));
     workspace.CreateStudentProjects();
     workspace.LoadStudentProjects();
     if (window.CancelRequested())
@@ -329,16 +353,13 @@ int RunGrade(const std::vector<std::string>& args)
         written = workspace.GenerateReports(out.m_folder, {out.m_summary, out.m_details}) && written;
     if (window.CancelRequested())
         return Interrupted(workspace);
-    if (anyStudent && arguments.Has("--summary") && !workspace.ExportSummaryWorkbookTo(out.m_summary)) {
-        fprintf(stderr, "tmscore-cli grade: cannot write the summary %s\n", Utf8(out.m_summary).c_str());
+    // The workspace's warnings say why a workbook was not written. The
+    // class workbook has a row for every input, those without a project
+    // too.
+    if (anyStudent && arguments.Has("--summary") && !workspace.ExportSummaryWorkbookTo(out.m_summary))
         written = false;
-    }
-    // The class workbook has a row for every input, those without a
-    // project too.
-    if (arguments.Has("--details") && !workspace.ExportDetailsWorkbookTo(out.m_details)) {
-        fprintf(stderr, "tmscore-cli grade: cannot write the details %s\n", Utf8(out.m_details).c_str());
+    if (arguments.Has("--details") && !workspace.ExportDetailsWorkbookTo(out.m_details))
         written = false;
-    }
     workspace.ReleaseImportLocks();
 
     if (arguments.Has("--json"))
@@ -352,8 +373,68 @@ int RunGrade(const std::vector<std::string>& args)
 const CCliCommandRegistration kRegistration({
     "grade",
     "--standard FILE [--summary OUT.xls] [--details OUT.xlsx] [--report] [--output-dir DIR] [--overwrite] "
-    "[--jobs N] [--json] INPUT...",
-    "grade student archives (.zip, .rar, .7z), projects (.prj) and folders of them against a scoring standard",
+    "[--jobs N] [--max-unpack SIZE] [--json] INPUT...",
+    {"按评分标准为学生压缩包（.zip、.rar、.7z）、工程（.prj）及它们所在的文件夹评分",
+     "grade student archives (.zip, .rar, .7z), projects (.prj) and folders of them against a scoring standard"},
+    {"INPUT 是学生压缩包（解压到它旁边、以它命名的文件夹）、.prj 文件，或文件夹（取其中的\n"
+     "压缩包和 .prj 文件）。每个输入在标准输出占一行：序号、工程文件夹、状态、总分。\n"
+     "\n"
+     "选项：\n"
+     "  --standard FILE     评分标准文件（tmscore-cli standard 写出，或窗口\"导出评分设置\"）\n"
+     "  --report            写出每个学生的评分报告 <文件夹>.xls，在学生文件夹旁边\n"
+     "  --summary OUT.xls   写出评分汇总表（每个学生一个总分）\n"
+     "  --details OUT.xlsx  写出班级评分明细（每个输入一行、六个类别的得分、统计和图表）\n"
+     "  --output-dir DIR    评分报告写到 DIR（没有则新建），相对的 --summary、--details\n"
+     "                      名称也在 DIR 中\n"
+     "  --overwrite         同名文件夹已存在时重新解压覆盖（否则按原样评分）\n"
+     "  --jobs N            同时读入 N 个工程（1 到 64，默认 1；结果与 N 无关）\n"
+     "  --max-unpack SIZE   每个压缩包解压后的上限（默认 2G；压缩包本身的 100 倍更大时取之）\n"
+     "  --json              以 JSON 输出结果，代替表格\n"
+     "  -h, --help          显示本说明并退出\n"
+     "\n"
+     "状态：读入成功；读总信息失败（模型文件读不了，得 0 分）；未读入（被 Ctrl-C 停下）；\n"
+     "其他（没有找到 .prj 工程文件、压缩包已损坏……）是输入没有得到工程的原因。\n"
+     "退出状态：0 完成；1 有输入没有得到工程、评分标准不能用或文件写不了；2 命令行有误；\n"
+     "130 被 Ctrl-C 中断。类别顺序：总信息、各层信息、结构模型与荷载、计算结果、施工图、\n"
+     "钢筋算量接口。\n"
+     "\n"
+     "例：\n"
+     "  tmscore-cli grade --standard ~/考试/标准.xml --report --summary 评分汇总.xls \\\n"
+     "      --details 评分明细.xlsx --output-dir ~/考试/评分 ~/考试/作业/\n",
+     "An INPUT is a student archive (unpacked into the folder named after it, beside\n"
+     "it), a .prj file, or a folder (the archives and .prj files in it). Each input\n"
+     "is a line on stdout: number, project folder, status, total.\n"
+     "\n"
+     "Options:\n"
+     "  --standard FILE     the scoring standard (from tmscore-cli standard, or the\n"
+     "                      window's \"导出评分设置\")\n"
+     "  --report            write each student's workbook <folder>.xls beside the\n"
+     "                      student's folder\n"
+     "  --summary OUT.xls   write the summary workbook (one total per student)\n"
+     "  --details OUT.xlsx  write the class workbook (a row per input, the six\n"
+     "                      category scores, the class's figures and a chart)\n"
+     "  --output-dir DIR    write the students' workbooks into DIR (made when\n"
+     "                      missing); relative --summary and --details names are\n"
+     "                      taken in DIR\n"
+     "  --overwrite         unpack an archive again over a folder of its name\n"
+     "                      (otherwise the folder is graded as it is)\n"
+     "  --jobs N            load N projects at a time (1 to 64, default 1; the\n"
+     "                      results do not depend on it)\n"
+     "  --max-unpack SIZE   the most an archive may unpack to (default 2G, or 100\n"
+     "                      times the archive's size when that is more)\n"
+     "  --json              print the results as JSON instead of the table\n"
+     "  -h, --help          print this help and exit\n"
+     "\n"
+     "Status: 读入成功 (loaded); 读总信息失败 (the model file could not be read,\n"
+     "scores 0); 未读入 (stopped by Ctrl-C); any other is why an input gave no project\n"
+     "(没有找到 .prj 工程文件, 压缩包已损坏, ...). Exit status: 0 done; 1 an input gave\n"
+     "no project, the standard cannot grade or a file cannot be written; 2 a bad\n"
+     "command line; 130 stopped by Ctrl-C. The category order: 总信息, 各层信息,\n"
+     "结构模型与荷载, 计算结果, 施工图, 钢筋算量接口.\n"
+     "\n"
+     "Example:\n"
+     "  tmscore-cli grade --standard ~/exam/standard.xml --report --summary summary.xls \\\n"
+     "      --details details.xlsx --output-dir ~/exam/scores ~/exam/hand-ins/\n"},
     &RunGrade,
 });
 

@@ -76,13 +76,14 @@ void CTerminalWindowLayer::WriteLine(const std::string& line)
 
 void CTerminalWindowLayer::Present(const wchar_t* text, const wchar_t* caption, void* context)
 {
-    static_cast<CTerminalWindowLayer*>(context)->WriteLine(CTerminalMessages::Format(text, caption));
+    const std::string line = CTerminalMessages::Format(text, caption, CTerminalMessages::LineBreaksOnStderr());
+    static_cast<CTerminalWindowLayer*>(context)->WriteLine(line);
 }
 
 CWindowLayer::Answer CTerminalWindowLayer::DoMessageBox(const wchar_t* text, const wchar_t* caption,
                                                         Buttons buttons)
 {
-    std::string line = CTerminalMessages::Format(text, caption);
+    std::string line = CTerminalMessages::Format(text, caption, CTerminalMessages::LineBreaksOnStderr());
     if (buttons == TM_MB_OK) {
         WriteLine(line);
         return TM_ID_OK;

@@ -1,10 +1,10 @@
 // The window layer of the command line: messages become "caption: text"
-// lines on stderr, questions are answered by a flag, file dialogs are
+// on stderr (CTerminalMessages: one line each, or with their own line
+// breaks on a terminal), questions are answered by a flag, file dialogs are
 // cancelled (commands take their paths from the command line and call the
 // workspace directly), and the grids live in memory; Ctrl-C is the cancel
-// request. While
-// stderr is a terminal, long steps draw a progress bar on it; a message
-// first clears the bar so that lines stay whole.
+// request. While stderr is a terminal, long steps draw a progress bar on
+// it; a message first clears the bar so that lines stay whole.
 #pragma once
 
 #include <mutex>

@@ -100,11 +100,10 @@ void WriteValue(CJsonWriter& json, const CTmData& value)
 
 int RunValues(const std::vector<std::string>& args)
 {
-    static const CCliCommand* self = CCliCommandRegistry::Find("values");
-    if (args.size() != 1 || !HasPrjExtension(args[0])) {
-        CCliCommandRegistry::PrintUsage(*self);
-        return TM_CLI_USAGE;
-    }
+    if (args.size() != 1)
+        return CCliCommandRegistry::UsageError("values", CliSay("请给出一个工程（.prj）", "name one project (.prj)"));
+    if (!HasPrjExtension(args[0]))
+        return CCliCommandRegistry::UsageError("values", CliSay("工程必须是 .prj 文件", "the project must be a .prj file"));
 
     CScoringProject project;
     const std::wstring path = AbsolutePath(args[0]);
@@ -156,7 +155,29 @@ int RunValues(const std::vector<std::string>& args)
 const CCliCommandRegistration kRegistration({
     "values",
     "PRJ",
-    "load the project PRJ as a student project and print its values as JSON",
+    {"把工程 PRJ 当作学生工程读入，以 JSON 输出它的各个值",
+     "load the project PRJ as a student project and print its values as JSON"},
+    {"标准输出：{\"project\", \"loaded\", \"status\", \"categories\": [{\"category\", \"fullScore\",\n"
+     "\"values\": [{\"name\", \"class\", \"type\", \"group\", \"selected\", \"text\"}]}]}，\n"
+     "六个类别依次为 总信息、各层信息、结构模型与荷载、计算结果、施工图、钢筋算量接口。\n"
+     "读不了的地方作为消息写到标准错误。退出状态：0 读入成功，1 没有读入，2 命令行有误。\n"
+     "\n"
+     "选项：\n"
+     "  -h, --help   显示本说明并退出\n"
+     "\n"
+     "例：\n"
+     "  tmscore-cli values 作业/张三/frame.prj > 张三.json\n",
+     "stdout: {\"project\", \"loaded\", \"status\", \"categories\": [{\"category\", \"fullScore\",\n"
+     "\"values\": [{\"name\", \"class\", \"type\", \"group\", \"selected\", \"text\"}]}]}, the six\n"
+     "categories in the order 总信息, 各层信息, 结构模型与荷载, 计算结果, 施工图, 钢筋算量接口.\n"
+     "What cannot be read is said on stderr. Exit status: 0 loaded, 1 not loaded,\n"
+     "2 a bad command line.\n"
+     "\n"
+     "Options:\n"
+     "  -h, --help   print this help and exit\n"
+     "\n"
+     "Example:\n"
+     "  tmscore-cli values hand-ins/zhang/frame.prj > zhang.json\n"},
     &RunValues,
 });
 

@@ -422,7 +422,12 @@ void CMainFrame::ShowAbout()
     QMessageBox box(this);
     box.setWindowTitle(QStringLiteral("关于 Tesmo评分系统"));
     box.setIconPixmap(QIcon(QStringLiteral(":/icons/app.svg")).pixmap(48, 48));
-    box.setText(QStringLiteral("Tesmo评分系统，1.0 版"));
+    box.setText(QStringLiteral("Tesmo评分系统，%1 版").arg(QCoreApplication::applicationVersion()));
+    // Where the workspace is kept: beside the program or, installed, in
+    // the user's configuration folder.
+    box.setInformativeText(QStringLiteral("评分标准：%1\n学生工程列表：%2")
+                               .arg(QString::fromStdWString(m_workspace->GetConfigPath()),
+                                    QString::fromStdWString(m_workspace->GetProjectListPath())));
     box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
     box.exec();
 }

@@ -21,8 +21,10 @@ void CTmScoreApp::SetIdentity()
     // The settings live under this key, as they always have.
     QCoreApplication::setOrganizationName(QStringLiteral("应用程序向导生成的本地应用程序"));
     QCoreApplication::setApplicationName(QStringLiteral("TmScore"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("TmScore.AppID.NoVersion"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TM_VERSION));
+    // The installed desktop entry, tmscore.desktop: desktops find the
+    // window's icon and name through it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tmscore"));
 }
 
 void CTmScoreApp::SetUpTexts()

@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target tmscore-cli tmscore
+cmake --build build -j"$(nproc)" --target tmscore-cli tmscore >/dev/null
 
 cli=build/bin/tmscore-cli
 run=build/sample-run
@@ -34,7 +34,7 @@ echo "student workbooks:  $(cd "$run" && ls -- *.xls | grep -v '^评分汇总.xl
 # own holding the sample standard and the graded students (GBK, CR LF).
 window="$run/window"
 mkdir -p "$window"
-cp build/bin/tmscore build/bin/libtmtools.so "$window/"
+cp build/bin/tmscore build/bin/libtmtools.so.1 "$window/"
 cp "$run/Tesmo评分标准.xml" "$window/config.xml"
 printf '%s\r\n' "$PWD/$run"/*/frame.prj | iconv -f UTF-8 -t GBK > "$window/projectlist.txt"
 echo "desktop window:     $window/tmscore   (then 计算得分)"

@@ -1,27 +1,53 @@
 #!/usr/bin/env bash
-# Installs the Debian packages TmScore needs to build, test and run.
-# Idempotent: installs only what is missing, and refreshes the package
-# lists at most once per run.
+# Installs the Debian packages TmScore needs: only those missing, with the
+# package lists refreshed at most once per run, so running it again changes
+# nothing.
+#
+#   install-deps.sh           what building and running TmScore needs
+#   install-deps.sh --package that, and what packing .deb files needs
+#   install-deps.sh --test    that, and what the tests need (scripts/test.sh)
 set -euo pipefail
 
-PACKAGES=(
+# Building and running: the compiler, the libraries' headers, Qt and a font
+# that shows Chinese, and the renderer of the icon's PNG sizes.
+RUN=(
   g++ cmake make pkg-config
-  libgtest-dev libgmock-dev
   zlib1g-dev libtinyxml-dev
   libxlsxwriter-dev  # the class workbook (.xlsx)
   libgif-dev libjpeg62-turbo-dev
+  libarchive-dev  # rar and 7z hand-ins
   qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-noto-cjk
+  librsvg2-bin  # the desktop icon's PNG sizes, rendered from its SVG
+)
+# Packing: cpack's DEB generator reads library dependencies with
+# dpkg-shlibdeps and finds programs with file.
+PACKAGE=(dpkg-dev file)
+# Testing: GoogleTest, a display for the screenshots, the independent
+# readers of written workbooks, archives made by other programs, the
+# sanitizer runtime and clang for the fuzz targets, valgrind, and the
+# metainfo check.
+TEST=(
+  libgtest-dev libgmock-dev
   xvfb xauth
   python3 python3-xlrd python3-olefile python3-xlwt
   zip unzip
-  libarchive-dev libarchive-tools  # rar and 7z hand-ins; bsdtar makes the tests' 7z archives
+  libarchive-tools  # bsdtar makes the tests' 7z archives
   libreoffice-calc-nogui  # the read-back tests open written workbooks in LibreOffice
   clang libclang-rt-14-dev  # the fuzz targets (TM_FUZZ)
   valgrind  # the leak and memory-error check of a whole grading run
+  appstream  # appstreamcli validates the installed metainfo
 )
 
+packages=("${RUN[@]}")
+case "${1:-}" in
+  "") ;;
+  --package) packages+=("${PACKAGE[@]}") ;;
+  --test) packages+=("${PACKAGE[@]}" "${TEST[@]}") ;;
+  *) echo "usage: $0 [--package | --test]" >&2; exit 2 ;;
+esac
+
 missing=()
-for p in "${PACKAGES[@]}"; do
+for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
     missing+=("$p")
   fi

@@ -9,8 +9,8 @@
 # Look at them before committing: Chinese readable, nothing cut, icons sharp.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+bash scripts/install-deps.sh --test
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTM_BUILD_TESTS=ON >/dev/null
 cmake --build build -j2 --target tmscore-cli tmscore-screenshots
 
 work=$(mktemp -d)

@@ -7,7 +7,7 @@
 // so that integers and reals are converted by their own rules.
 #pragma once
 
-#include "tools/TmToolsApi.h"
+#include "TmToolsApi.h"
 
 namespace TMTOOLS {
 namespace String {

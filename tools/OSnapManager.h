@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "tools/TmToolsApi.h"
+#include "TmToolsApi.h"
 
 // Any int value is a kind (those not listed are unknown to the manager).
 enum EOSnapType : int {

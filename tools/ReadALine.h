@@ -38,8 +38,8 @@
 #include <cstdio>
 #include <string>
 
-#include "tools/NumberTokens.h"
-#include "tools/TmToolsApi.h"
+#include "NumberTokens.h"
+#include "TmToolsApi.h"
 
 typedef void* TmWindowHandle;
 

@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <memory>
 
-#include "tools/TmToolsApi.h"
+#include "TmToolsApi.h"
 
 class CTm2DMatrix;
 typedef CTm2DMatrix C2DMatrix;

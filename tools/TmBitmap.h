@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "tools/TmColorRef.h"
-#include "tools/TmToolsApi.h"
+#include "TmColorRef.h"
+#include "TmToolsApi.h"
 
 class TMTOOLS_API CTmBitmap {
 public:

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "tools/TmColorRef.h"
-#include "tools/TmToolsApi.h"
+#include "TmColorRef.h"
+#include "TmToolsApi.h"
 
 class TMTOOLS_API CTmColor {
 public:

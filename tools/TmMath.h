@@ -18,9 +18,9 @@
 
 #include <vector>
 
-#include "tools/Tm2DMatrix.h"
-#include "tools/TmPoint.h"
-#include "tools/TmToolsApi.h"
+#include "Tm2DMatrix.h"
+#include "TmPoint.h"
+#include "TmToolsApi.h"
 
 namespace TMTOOLS {
 namespace Math {

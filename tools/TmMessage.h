@@ -6,7 +6,7 @@
 // to stderr. Calls are serialised, so presenters need no locking of their own.
 #pragma once
 
-#include "tools/TmToolsApi.h"
+#include "TmToolsApi.h"
 
 namespace TMTOOLS {
 namespace OS {

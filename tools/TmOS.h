@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/TmToolsApi.h"
+#include "TmToolsApi.h"
 
 namespace TMTOOLS {
 namespace OS {

@@ -25,7 +25,8 @@ namespace TMTOOLS {
 namespace OS {
 
 // For nativePath, the path to write (target) and whether a file is there
-// (exists) with its permission bits (mode); false when refused.
+// (exists) with its permission bits (mode); false, with errno saying why,
+// when refused.
 TMTOOLS_API bool ResolveOutputPath(const std::string& nativePath, std::string& target, bool& exists, mode_t& mode);
 
 }  // namespace OS

@@ -8,10 +8,10 @@
 
 #include <memory>
 
-#include "tools/TmBitmap.h"
-#include "tools/TmColorRef.h"
-#include "tools/TmResourceModule.h"
-#include "tools/TmToolsApi.h"
+#include "TmBitmap.h"
+#include "TmColorRef.h"
+#include "TmResourceModule.h"
+#include "TmToolsApi.h"
 
 namespace TMTOOLS {
 namespace OS {

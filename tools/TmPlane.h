@@ -2,8 +2,8 @@
 // normal is not normalised), and the three coordinate planes.
 #pragma once
 
-#include "tools/TmPoint.h"
-#include "tools/TmToolsApi.h"
+#include "TmPoint.h"
+#include "TmToolsApi.h"
 
 class TMTOOLS_API CTmPlane {
 public:

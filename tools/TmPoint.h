@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "tools/TmToolsApi.h"
+#include "TmToolsApi.h"
 
 namespace TMTOOLS {
 namespace Math {

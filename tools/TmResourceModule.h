@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "tools/TmToolsApi.h"
+#include "TmToolsApi.h"
 
 class TMTOOLS_API CTmResourceModule {
 public:

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/TmToolsApi.h"
+#include "TmToolsApi.h"
 
 namespace TMTOOLS {
 namespace String {

@@ -3,7 +3,7 @@
 // derives its windows from it; DestoryAndDeleteWindows disposes of them.
 #pragma once
 
-#include "tools/TmToolsApi.h"
+#include "TmToolsApi.h"
 
 class TMTOOLS_API CTmWindow {
 public:

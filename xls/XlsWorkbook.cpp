@@ -129,14 +129,18 @@ XlsWorksheet* XlsWorkbook::AppendSheet(const std::u16string& name, const BiffXls
 bool XlsWorkbook::WriteToFile(const std::string& path)
 {
     m_document.Close();
-    if (!m_globals || path.empty())
+    if (!m_globals || path.empty()) {
+        errno = EINVAL;
         return false;
+    }
     std::wstring widePath;
     TMTOOLS::String::EncodeUnicode(0, path, widePath);
     std::string roundTrip;
     TMTOOLS::String::DecodeUnicode(0, widePath, roundTrip);
-    if (roundTrip != path)
+    if (roundTrip != path) {
+        errno = EILSEQ;
         return false;
+    }
 
     // A link is written through, a special file never replaced, and the
     // file replaced keeps its mode (tools/TmOutputFile.h).
@@ -158,8 +162,11 @@ bool XlsWorkbook::WriteToFile(const std::string& path)
         saved = false;
     if (saved && rename(temporary.c_str(), target.c_str()) != 0)
         saved = false;
-    if (!saved)
+    if (!saved) {
+        const int error = errno;
         unlink(temporary.c_str());
+        errno = error;
+    }
     return saved;
 }
 

@@ -46,10 +46,11 @@ public:
     XlsWorksheet* Sheet(size_t index) { return index < m_sheets.size() ? m_sheets[index].get() : nullptr; }
 
     // Writes the workbook to path (UTF-8), replacing any file there; true
-    // on success. A path whose bytes are not UTF-8 is refused, since the
-    // file would be created under another name, and so is a path where a
-    // FIFO, a device or a folder sits; a symbolic link is written through
-    // and a replaced file keeps its mode. Shows no message.
+    // on success, else false with errno saying why. A path whose bytes are
+    // not UTF-8 is refused, since the file would be created under another
+    // name, and so is a path where a FIFO, a device or a folder sits; a
+    // symbolic link is written through and a replaced file keeps its mode.
+    // Shows no message.
     bool WriteToFile(const std::string& path);
 
 private:

@@ -135,7 +135,7 @@ TEST_F(Commands, TheReportCountsAndNamesTheWorkbooksItCouldNotWrite)
     TMTOOLS::OS::mkdir_r(m_dir.WFile(L"exam/李四.xls").c_str());
     EXPECT_FALSE(m_workspace.GenerateReports());
     EXPECT_EQ(m_window.MessageLog(), L"警告: 导出完成，导出数据在各个工程所在文件夹\n"
-                                     L"其中 1 个工程的评分报告未能写入：\n" + m_li);
+                                     L"其中 1 个工程的评分报告未能写入：\n" + m_li + L"：Is a directory");
     EXPECT_TRUE(TMTOOLS::OS::FileExist(m_dir.WFile(L"exam/张三.xls").c_str()));
 }
 
@@ -190,12 +190,21 @@ TEST_F(Commands, TheSummaryBeforeAnyComputationAndWithoutStudents)
     EXPECT_EQ(m_window.MessageLog(), L"提示: 导出 " + path + L" 成功");
 }
 
-TEST_F(Commands, ASummaryThatCannotBeSavedSaysNothing)
+TEST_F(Commands, AWorkbookOrStandardThatCannotBeSavedSaysWhy)
 {
     AddStudents({m_zhang});
     m_window.QueueSave(m_dir.WFile(L"no/such/folder/x.xls"));
     m_workspace.ExportSummaryWorkbook();
-    EXPECT_TRUE(m_window.m_messages.empty());
+    EXPECT_EQ(m_window.MessageLog(),
+              L"警告: 无法写入 " + m_dir.WFile(L"no/such/folder/x.xls") + L"：No such file or directory");
+
+    // Not "导出完成!" for a standard that was not written.
+    m_window.ClearLog();
+    const std::wstring folder = m_dir.WFile(L"标准.xml");
+    TMTOOLS::OS::mkdir_r(folder.c_str());
+    m_window.QueueSave(folder);
+    m_workspace.ExportScoringStandard();
+    EXPECT_EQ(m_window.MessageLog(), L"警告: 无法写入 " + folder + L"：Is a directory");
 }
 
 TEST_F(Commands, ExportAndImportOfTheStandardGoThroughTheirDialogs)

@@ -15,12 +15,14 @@ std::string Quoted(const std::string& text)
     return quoted + "'";
 }
 
-CCliRun RunCli(const std::string& arguments, const std::string& folder, const std::string& runner)
+CCliRun RunCli(const std::string& arguments, const std::string& folder, const std::string& runner,
+               const std::string& lang)
 {
     CTempDir scratch;
     if (!runner.empty())
         chmod(scratch.Path().c_str(), 0777);  // the runner's user writes stderr there
-    std::string command = runner + TM_CLI_PROGRAM + " " + arguments + " 2>" + Quoted(scratch.File("err"));
+    std::string command = runner + "env -u LC_ALL -u LC_MESSAGES LANG=" + Quoted(lang) + " " + TM_CLI_PROGRAM + " " +
+                          arguments + " 2>" + Quoted(scratch.File("err"));
     if (!folder.empty())
         command = "cd " + Quoted(folder) + " && " + command;
     CCliRun run;

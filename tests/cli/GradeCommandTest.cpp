@@ -94,15 +94,54 @@ TEST(StandardCommand, RefusesBadCommandLinesAndAStandardThatDoesNotLoad)
     for (const std::string& args :
          {std::string(""), prj, prj + out + " " + prj, Quoted(kSamples + "/standard/frame.pfd") + out,
           prj + out + " --scores 1,2,3,4,5", prj + out + " --scores 1,2,3,4,5,x", prj + out + " --scores 1,2,3,4,5,-1",
-          prj + out + " --select some", prj + out + " --bogus", prj + " -o"}) {
+          prj + out + " --select ,", prj + out + " --bogus", prj + " -o",
+          prj + out + " --select all --select-file x"}) {
         CCliRun run = RunCli("standard " + args);
         EXPECT_EQ(run.status, 2) << args;
-        EXPECT_NE(run.err.find("usage: tmscore-cli standard"), std::string::npos) << args;
+        EXPECT_NE(run.err.find("用法：tmscore-cli standard"), std::string::npos) << args;
+        EXPECT_NE(run.err.find("详见 'tmscore-cli standard --help'。"), std::string::npos) << args;
     }
     CCliRun run = RunCli("standard " + Quoted(kSamples + "/students/钱七/frame.prj") + out);
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("标准工程读取失败，请重新设置一个有效的标准工程!"), std::string::npos);
     EXPECT_FALSE(std::ifstream(dir.File("x.xml")).good());
+}
+
+TEST(StandardCommand, ListsEveryValueAndSelectsThemByName)
+{
+    tmtest::CTempDir dir;
+    const std::string prj = Quoted(kSamples + "/standard/frame.prj");
+    CCliRun all = RunCli("standard " + prj + " --list");
+    ASSERT_EQ(all.status, 0) << all.err;
+    EXPECT_EQ(all.out.substr(0, all.out.find('\n')), "选中\t类别\t设置页\t名称");
+    EXPECT_NE(all.out.find("\n1\t计算结果\t构件信息\t第一周期_s\n"), std::string::npos) << all.out;
+    EXPECT_EQ(tmtest::RunOutput("printf %s " + Quoted(all.out) + " | awk -F'\\t' 'NF != 4 || $1 != \"1\"' | wc -l"),
+              "1\n");  // the header only
+
+    // By name on the command line or from a file: exactly those count.
+    tmtest::WriteBytes(dir.File("names.txt"), "\xEF\xBB\xBF第一周期_s\r\n\n  第二周期_s  \n");
+    for (const std::string& select : {std::string(" --select 第一周期_s,第二周期_s"),
+                                      " --select-file " + Quoted(dir.File("names.txt"))}) {
+        CCliRun run = RunCli("standard " + prj + " --list -o " + Quoted(dir.File("std.xml")) + select);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(tmtest::RunOutput("printf %s " + Quoted(run.out) + " | awk -F'\\t' '$1 == 1 { print $4 }'"),
+                  "第一周期_s\n第二周期_s\n");
+        const std::string file = tmtest::ReadBytes(dir.File("std.xml"));
+        EXPECT_NE(file.find("第一周期_s=\"1\""), std::string::npos);
+        EXPECT_EQ(RunCli("grade --standard " + Quoted(dir.File("std.xml")) + " " +
+                         Quoted(kSamples + "/students/张三/frame.prj"))
+                      .status,
+                  0);
+    }
+
+    // A name the project does not have writes nothing.
+    CCliRun unknown = RunCli("standard " + prj + " -o " + Quoted(dir.File("new.xml")) + " --select 第一周期_s,没有");
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_EQ(unknown.err, "tmscore-cli standard: 标准工程中没有这些值：没有\n");
+    EXPECT_FALSE(std::ifstream(dir.File("new.xml")).good());
+    CCliRun missing = RunCli("standard " + prj + " --list --select-file " + Quoted(dir.File("none.txt")));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "tmscore-cli standard: " + dir.File("none.txt") + ": No such file or directory\n");
 }
 
 TEST(GradeCommand, GradesTheSampleClassFromItsArchivesWithReportAndSummary)
@@ -232,30 +271,34 @@ TEST(GradeCommand, RefusesBadCommandLinesAndUnreadableStandards)
                                     standard + standard + zip}) {
         CCliRun run = RunCli("grade" + args);
         EXPECT_EQ(run.status, 2) << args;
-        EXPECT_NE(run.err.find("usage: tmscore-cli grade"), std::string::npos) << args;
+        EXPECT_NE(run.err.find("用法：tmscore-cli grade"), std::string::npos) << args;
     }
 
     CCliRun missing = RunCli("grade --standard " + Quoted(sample.m_dir.File("none.xml")) + zip);
     EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find("cannot read the scoring standard"), std::string::npos);
+    EXPECT_EQ(missing.err, "tmscore-cli grade: 无法读取评分标准 " + sample.m_dir.File("none.xml") +
+                               ": No such file or directory\n");
     CCliRun folder = RunCli("grade --standard " + Quoted(sample.m_dir.Path()) + zip);
     EXPECT_EQ(folder.status, 1);
     tmtest::WriteBytes(sample.m_dir.File("bad.xml"), "no xml here");
     CCliRun bad = RunCli("grade --standard " + Quoted(sample.m_dir.File("bad.xml")) + zip);
     EXPECT_EQ(bad.status, 1);
-    EXPECT_NE(bad.err.find("is not a scoring-standard file"), std::string::npos);
+    EXPECT_NE(bad.err.find(" 不是评分标准文件"), std::string::npos);
     EXPECT_EQ(bad.out, "");
 
     // Grading ran, but the summary could not be written.
     CCliRun summary = RunCli("grade" + standard + " --summary " + Quoted(sample.m_dir.File("no/such/x.xls")) + zip);
     EXPECT_EQ(summary.status, 1);
-    EXPECT_NE(summary.err.find("cannot write the summary"), std::string::npos);
+    EXPECT_NE(summary.err.find("无法写入 " + sample.m_dir.File("no/such/x.xls") + "：No such file or directory"),
+              std::string::npos)
+        << summary.err;
 
     // Grading ran, but a student's workbook could not be written.
     tmtest::Run("mkdir " + Quoted(sample.m_dir.File("张三.xls")));
     CCliRun report = RunCli("grade" + standard + " --report" + zip);
     EXPECT_EQ(report.status, 1);
-    EXPECT_NE(report.err.find("其中 1 个工程的评分报告未能写入：\\n" + sample.m_dir.Path() + "/张三/frame.prj"),
+    EXPECT_NE(report.err.find("其中 1 个工程的评分报告未能写入：\\n" + sample.m_dir.Path() +
+                              "/张三/frame.prj：Is a directory"),
               std::string::npos)
         << report.err;
 }

@@ -95,11 +95,11 @@ TEST_F(OutputSafety, OutputThatStdoutLosesFailsTheRun)
 {
     CCliRun run = Grade(Quoted(m_archive) + " >/dev/full");
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("tmscore-cli grade: cannot write the output: No space left on device"), std::string::npos)
+    EXPECT_NE(run.err.find("tmscore-cli grade: 无法写出结果：No space left on device"), std::string::npos)
         << run.err;
     run = Grade("--json --overwrite " + Quoted(m_archive) + " >&-");
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("cannot write the output"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("无法写出结果"), std::string::npos) << run.err;
     run = RunCli("values " + Quoted(kSamples + "/standard/frame.prj") + " >/dev/full");
     EXPECT_EQ(run.status, 1);
 }

@@ -12,6 +12,14 @@ TEST(TerminalMessages, AMessageIsOneLineOfCaptionAndText)
     EXPECT_EQ(CTerminalMessages::Format(nullptr, nullptr), ": ");
 }
 
+TEST(TerminalMessages, OnATerminalLineBreaksStayAndControlCharactersNeverPass)
+{
+    EXPECT_EQ(CTerminalMessages::Format(L"在文件 x 中\n第 2 行\r\n尾", L"警告", true), "警告: 在文件 x 中\n第 2 行\n尾");
+    EXPECT_EQ(CTerminalMessages::Format(L"a\x1b[2J\tb\x7f\x9b\xdc9b\xdcc4", L"c\x07", true),
+              "c\\x07: a\\x1b[2J\\tb\\x7f\\u009b\\x9b\xc4");
+    EXPECT_EQ(CTerminalMessages::Escaped(std::string("作业/a\x1b\nb\xff")), "作业/a\\x1b\\nb\xff");
+}
+
 TEST(JsonWriter, StringsAreEscapedAndWrittenAsUtf8)
 {
     EXPECT_EQ(CJsonWriter::Quote(L"a\"b\\c\nd\te\x01％"), "\"a\\\"b\\\\c\\nd\\te\\u0001％\"");

@@ -114,15 +114,15 @@ TEST(ValuesCommand, ARelativePathIsTakenFromTheCurrentFolder)
 
 TEST(ValuesCommand, ABadCommandLineIsAUsageError)
 {
-    for (const char* arguments : {"", "values", "values a.prj b.prj", "values frame.txt", "valuez x.prj", "--help"}) {
+    for (const char* arguments : {"", "values", "values a.prj b.prj", "values frame.txt", "valuez x.prj", "help x"}) {
         SCOPED_TRACE(arguments);
         CCliRun run = RunCli(arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err.find("usage: tmscore-cli"), std::string::npos);
+        EXPECT_NE(run.err.find("用法：tmscore-cli"), std::string::npos);
     }
-    EXPECT_NE(RunCli("values").err.find("usage: tmscore-cli values PRJ"), std::string::npos);
-    EXPECT_NE(RunCli("").err.find("values PRJ"), std::string::npos);
+    EXPECT_NE(RunCli("values").err.find("用法：tmscore-cli values PRJ"), std::string::npos);
+    EXPECT_NE(RunCli("valuez").err.find("没有这个命令：valuez（命令有 grade、standard、values）"), std::string::npos);
 }
 
 TEST(ValuesCommand, EachStudentArchiveUnpacksToTheStudentsProject)
