@@ -156,6 +156,13 @@ void CORVEX18Result::ReadResults(const std::wstring& prjPath)
     // the lists of the seismic code's table.
     ReadWeakStoreys(basePath, L"侧向刚度比(抗规3.4.3条文说明)");
     ReadWeakStoreys(basePath, L"修正侧向刚度比(高规3.5.2-2)");
+    // Every file was opened by a step above (a file a step skipped is
+    // opened now, once); its bytes were hashed as they were read.
+    const wchar_t* const names[] = {kStructureFile, kPeriodFile, kHorizontalFile, kDisplacementFile};
+    for (int f = 0; f < TM_PROJECT_FILE_COUNT - 1; ++f) {
+        const CCalcResultFile* opened = files.Open(stringFormat(names[f], basePath.c_str()));
+        m_fileFingerprints[f] = opened ? opened->Fingerprint() : CFileFingerprint();
+    }
     m_files = nullptr;
 }
 

@@ -21,6 +21,7 @@
 #include <string>
 
 #include "readers/CalcResult.h"
+#include "scoring/ProjectFiles.h"
 
 class CCalcResultFile;
 class CCalcResultFiles;
@@ -40,6 +41,9 @@ public:
     // leaves its quantities at their initial values, which the record itself
     // shows, so there is no result to report.
     virtual void ReadResults(const std::wstring& prjPath);
+    // What ReadResults read of each of the four files, in TM_FILE_ order
+    // from TM_FILE_STRUCTURE (index 0 here).
+    CFileFingerprint m_fileFingerprints[TM_PROJECT_FILE_COUNT - 1];
 
     // One displacement table under heading (two rows per storey): the
     // largest displacement ratio into ratio, the largest inter-storey ratio

@@ -10,10 +10,10 @@
 // knows the record, the readers know how to fill it.
 #include <cstdio>
 
+#include "readers/InputImage.h"
 #include "readers/ProjectModelReader.h"
 #include "scoring/ScoringProject.h"
 #include "tools/ReadALine.h"
-#include "tools/TmInputFile.h"
 #include "tools/TmMessage.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
@@ -21,6 +21,9 @@
 bool CScoringProject::Load()
 {
     ClearAllValues();
+    for (CFileFingerprint& file : m_files)
+        file = CFileFingerprint();
+    m_unreadValues.clear();
 
     if (!TMTOOLS::OS::FileExist(m_prjPath.c_str())) {
         std::wstring text = TMTOOLS::String::stringFormat(L"工程 %s 不存在.", m_prjPath.c_str());
@@ -31,12 +34,12 @@ bool CScoringProject::Load()
     // A folder named like a project file exists but cannot be read as one;
     // neither can a FIFO or a device (reading would wait or never end) nor
     // a file far larger than any model, which the open says.
-    TMTOOLS::OS::TmInputStatus status;
-    FILE* file = TMTOOLS::OS::OpenInputFile(m_prjPath.c_str(), TMTOOLS::OS::TM_MAX_INPUT_FILE_BYTES, status);
-    if (!file) {
+    CInputImage image;
+    if (!image.Open(m_prjPath)) {
         m_loadStatus = TM_LOAD_FAILED;
         return false;
     }
+    m_files[TM_FILE_PRJ] = image.Fingerprint();
 
     // The line reader decodes GBK and folds CR LF itself; no process locale
     // is changed, and the file is opened for reading only.
@@ -44,9 +47,8 @@ bool CScoringProject::Load()
     {
         CReadALine reader(nullptr);
         reader.SetFileName(m_prjPath.c_str());
-        read = ReadProjectModel(file, reader, *this);
+        read = ReadProjectModel(image.File(), reader, *this);
     }
-    fclose(file);
     if (!read) {
         m_loadStatus = TM_LOAD_FAILED;
         return false;

@@ -10,6 +10,14 @@ CScoringProject::CScoringProject() : m_loadStatus(TM_LOAD_OK) {}
 
 CScoringProject::~CScoringProject() = default;
 
+bool CScoringProject::IsValueUnread(const std::wstring& name) const
+{
+    for (const std::wstring& unread : m_unreadValues)
+        if (unread == name)
+            return true;
+    return false;
+}
+
 bool CScoringProject::SetProjectPath(const std::wstring& path, float genInfoScore,
                                      float layerInfoScore, float goujianScore,
                                      float calcResultScore, float workDrawingScore,

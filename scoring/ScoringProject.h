@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "scoring/FloorTables.h"
+#include "scoring/ProjectFiles.h"
 #include "scoring/ScoringCategory.h"
 #include "scoring/ScoringCategoryItem.h"
 #include "scoring/ScoringGenInfoItem.h"
@@ -90,6 +91,15 @@ public:
     CScoringTmQIItem m_tmQIItem;
 
     int32_t m_loadStatus;
+
+    // What the last Load read of the .prj file and the four result files
+    // (TM_FILE_...): the same bytes the readers parsed.
+    CFileFingerprint m_files[TM_PROJECT_FILE_COUNT];
+    // The values the last Load made without reading them: those of a result
+    // file that is missing or could not be read keep the reader's initial
+    // values, which are no answer of the student's.
+    std::vector<std::wstring> m_unreadValues;
+    bool IsValueUnread(const std::wstring& name) const;
 };
 
 // Owning, ordered list of project records (the student projects).
