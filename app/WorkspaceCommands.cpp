@@ -123,6 +123,7 @@ bool CWorkspace::ComputeTotals()
     if (!ComputeScores(m_standardProject.get(), m_studentProjects, &m_window))
         return false;
     m_sheet.TakeTotals(*m_standardProject, m_studentProjects);
+    m_sheet.TakeAllRows(*m_standardProject, m_studentProjects);
     return true;
 }
 
@@ -214,7 +215,7 @@ bool CWorkspace::ExportSummaryWorkbook()
 bool CWorkspace::ExportDetailsWorkbookTo(const std::wstring& chosenPath)
 {
     const std::wstring path = WithExtension(chosenPath, L".xlsx");
-    if (!WriteDetailsWorkbook(m_sheet, path)) {
+    if (!WriteDetailsWorkbook(m_sheet, AnalyseClass(), path)) {
         TMTOOLS::OS::TmShowWarnMessage(stringFormat(L"无法写入 %s", path.c_str()).c_str());
         return false;
     }

@@ -36,6 +36,8 @@ void CScoreSheet::ListStudents(const CScoringProjectList& students, const std::v
         entry.m_loaded = i < loaded.size() && loaded[i];
         entry.m_status = student.GetLoadStatusText();
         entry.m_input = i < inputs.size() && !inputs[i].empty() ? inputs[i] : student.m_prjPath;
+        for (int f = 0; f < TM_PROJECT_FILE_COUNT; ++f)
+            entry.m_files[f] = student.m_files[f];
     }
 }
 
@@ -54,6 +56,8 @@ void CScoreSheet::TakeTotals(const CScoringProject& standard, const CScoringProj
 {
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
         m_valueScores[k] = standard.GetItem(k).GetValueScore();
+    for (int f = 0; f < TM_PROJECT_FILE_COUNT; ++f)
+        m_standardFiles[f] = standard.m_files[f];
     for (size_t i = 0; i < m_entries.size() && i < students.size(); ++i) {
         CScoreSheetEntry& entry = m_entries[i];
         if (!entry.m_hasProject)
@@ -87,8 +91,18 @@ void CScoreSheet::TakeRows(const CScoringProject& standard, const CScoringProjec
             row.m_valueScore = valueScore;
             row.m_answered = answer != nullptr;
             row.m_earned = answer ? answer->m_score : 0.0f;
+            row.m_matched = answer && value->IsEqual(*answer);
+            row.m_unread = answer && student.IsValueUnread(value->m_name);
             rows.push_back(std::move(row));
         }
+    }
+}
+
+void CScoreSheet::TakeAllRows(const CScoringProject& standard, const CScoringProjectList& students)
+{
+    for (size_t i = 0; i < m_entries.size() && i < students.size(); ++i) {
+        if (m_entries[i].m_hasProject)
+            TakeRows(standard, *students[i], i);
     }
 }
 
