@@ -123,6 +123,9 @@ private:
     // bar's summary from the score sheet.
     void ShowSheet();
     void ShowAbout();
+    // "班级分析" over the last computation; false when busy or none.
+    bool ShowClassAnalysis();
+    bool HasComputed() const;
     // GUI thread: the owner of a box or file dialog, the modal dialog that
     // is open (the settings dialog) or else the window.
     QWidget* DialogOwner();
