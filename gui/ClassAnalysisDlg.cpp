@@ -88,6 +88,7 @@ CClassAnalysisDlg::CClassAnalysisDlg(CWorkspace& workspace, QWidget* parent)
                         QStringLiteral("逐项分析"));
     m_pairs = MakeTable({"原因", "工程甲", "工程乙", "证据", "相同错误", "不同于标准", "相同文件", "相同错误示例"},
                         QStringLiteral("雷同检查"));
+    m_items->horizontalHeader()->setStretchLastSection(false);
     connect(m_pairs, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         if (row >= 0 && row < (int)m_analysis.m_similar.size())
             emit StudentChosen((int)m_analysis.m_similar[row].m_a);
@@ -102,6 +103,8 @@ CClassAnalysisDlg::CClassAnalysisDlg(CWorkspace& workspace, QWidget* parent)
     m_share->setRange(1, 100);
     m_share->setSuffix(QStringLiteral(" %"));
     m_share->setValue((int)(workspace.GetAnalysisOptions().m_minSharedShare * 100.0 + 0.5));
+    m_evidence->setMaximumWidth(120);
+    m_share->setMaximumWidth(120);
     connect(m_evidence, &QDoubleSpinBox::valueChanged, this, &CClassAnalysisDlg::OnBarsChanged);
     connect(m_share, &QSpinBox::valueChanged, this, &CClassAnalysisDlg::OnBarsChanged);
 
