@@ -18,7 +18,8 @@ struct CValueAnswers {
     std::vector<std::wstring> m_texts;
     std::vector<std::vector<int>> m_givers;  // positions among the students
 
-    void Add(const std::wstring& text, int student)
+    // Returns the answer's index.
+    size_t Add(const std::wstring& text, int student)
     {
         auto found = m_index.emplace(text, m_texts.size());
         if (found.second) {
@@ -26,11 +27,7 @@ struct CValueAnswers {
             m_givers.emplace_back();
         }
         m_givers[found.first->second].push_back(student);
-    }
-    int Givers(const std::wstring& text) const
-    {
-        auto found = m_index.find(text);
-        return found == m_index.end() ? 0 : (int)m_givers[found->second].size();
+        return found.first->second;
     }
 };
 
@@ -96,6 +93,8 @@ private:
             m_students.push_back(i);
         }
         m_out.m_students = (int)m_students.size();
+        // Answers given by more than this many add (almost) nothing.
+        m_maxGivers = std::max(10, (int)(m_students.size() / 20));
     }
 
     void AnalyseItems()
@@ -103,6 +102,7 @@ private:
         const std::vector<CScoreSheetRow>& values = Student(0).m_rows;
         const int students = (int)m_students.size();
         m_answers.resize(values.size());
+        m_answerOf.assign((size_t)students * values.size(), -1);
         for (size_t j = 0; j < values.size(); ++j) {
             CItemAnalysis item;
             item.m_category = values[j].m_category;
@@ -116,8 +116,10 @@ private:
                 const CScoreSheetRow& row = Student(s).m_rows[j];
                 if (row.m_matched)
                     ++item.m_matched;
+                else if (IsUnread(row))
+                    answers.Add(CClassAnalysis::kUnreadText, s);
                 else
-                    answers.Add(IsUnread(row) ? std::wstring(CClassAnalysis::kUnreadText) : row.m_studentText, s);
+                    m_answerOf[(size_t)s * values.size() + j] = (int)answers.Add(row.m_studentText, s);
             }
             // The first of the most given, in student order of first giving.
             for (size_t a = 0; a < answers.m_texts.size(); ++a) {
@@ -155,7 +157,8 @@ private:
             if (u.m_matched || v.m_matched || IsUnread(u) || IsUnread(v) || u.m_studentText != v.m_studentText)
                 continue;
             ++pair.m_sharedWrong;
-            const int givers = m_answers[j].Givers(u.m_studentText);
+            const int answer = m_answerOf[(size_t)a * x.m_rows.size() + j];
+            const int givers = (int)m_answers[j].m_givers[answer].size();
             if (givers >= 2 && givers <= m_maxGivers)
                 pair.m_evidence += 1.0 / (givers - 1);
             if ((int)pair.m_examples.size() < CClassAnalysis::kExamples)
@@ -220,37 +223,45 @@ private:
         }
     }
 
+    // For each student a, the evidence with every later student who shares
+    // one of a's wrong answers, summed in a dense row (a hash of pairs
+    // would cost more than the sums themselves); the pairs that reach the
+    // bar are compared row by row.
     void FindSharedWrongAnswers()
     {
         const int students = (int)m_students.size();
-        m_maxGivers = std::max(10, (int)(students * 0.05));
-        std::unordered_map<uint64_t, double> evidence;
-        for (const CValueAnswers& answers : m_answers) {
-            for (size_t a = 0; a < answers.m_texts.size(); ++a) {
-                const std::vector<int>& givers = answers.m_givers[a];
+        const size_t values = m_answers.size();
+        std::vector<double> evidence(students, 0.0);
+        std::vector<int> touched;
+        for (int a = 0; a < students; ++a) {
+            for (size_t j = 0; j < values; ++j) {
+                const int answer = m_answerOf[(size_t)a * values + j];
+                if (answer < 0)
+                    continue;
+                const std::vector<int>& givers = m_answers[j].m_givers[answer];
                 const int n = (int)givers.size();
-                if (n < 2 || n > m_maxGivers || answers.m_texts[a] == CClassAnalysis::kUnreadText)
+                if (n < 2 || n > m_maxGivers)
                     continue;
                 const double weight = 1.0 / (n - 1);
-                for (int p = 0; p < n; ++p)
-                    for (int q = p + 1; q < n; ++q)
-                        evidence[PairKey(givers[p], givers[q])] += weight;
+                // Givers are in student order: only the later ones.
+                for (auto b = std::upper_bound(givers.begin(), givers.end(), a); b != givers.end(); ++b) {
+                    if (evidence[*b] == 0.0)
+                        touched.push_back(*b);
+                    evidence[*b] += weight;
+                }
             }
-        }
-        std::vector<uint64_t> candidates;
-        for (const auto& pair : evidence) {
-            // A little below the bar, so that the sum in another order
-            // cannot drop a pair that reaches it.
-            if (pair.second >= m_options.m_minEvidence - 1e-9 && !m_flagged.count(pair.first))
-                candidates.push_back(pair.first);
-        }
-        std::sort(candidates.begin(), candidates.end());
-        for (uint64_t key : candidates) {
-            CSimilarPair pair = Compare(TM_SIMILAR_WRONG, (int)(key >> 32), (int)(key & 0xffffffffu));
-            if (pair.m_evidence < m_options.m_minEvidence - 1e-9 ||
-                pair.m_sharedWrong < m_options.m_minSharedShare * pair.m_differing - 1e-9)
-                continue;
-            m_out.m_similar.push_back(std::move(pair));
+            std::sort(touched.begin(), touched.end());
+            for (int b : touched) {
+                // A little below the bar, so that rounding cannot drop a
+                // pair that reaches it.
+                if (evidence[b] >= m_options.m_minEvidence - 1e-9 && !m_flagged.count(PairKey(a, b))) {
+                    CSimilarPair pair = Compare(TM_SIMILAR_WRONG, a, b);
+                    if (pair.m_sharedWrong >= m_options.m_minSharedShare * pair.m_differing - 1e-9)
+                        m_out.m_similar.push_back(std::move(pair));
+                }
+                evidence[b] = 0.0;
+            }
+            touched.clear();
         }
     }
 
@@ -259,6 +270,9 @@ private:
     CClassAnalysis& m_out;
     std::vector<size_t> m_students;  // entry indices
     std::vector<CValueAnswers> m_answers;
+    // Per student and value, the index of the student's answer among the
+    // value's answers when it is wrong and read; -1 otherwise.
+    std::vector<int> m_answerOf;
     int m_maxGivers = 10;
     std::unordered_set<uint64_t> m_flagged;
 };

@@ -82,6 +82,10 @@ TEST_F(GradeClassAnalysis, CopiesOfFilesTheStandardHandedInAndEditedCopiesAreFla
         "totals = sum(s['total'] for s in out['students'] if s['loaded'])\n"
         "print('sums', round(matched, 2) == round(totals, 2), len(out['items']) > 100,\n"
         "      {i['loaded'] for i in out['items']})\n"
+        // 赵六 handed in no result files: where only he is wrong, the
+        // answer is that nothing was read, not the reader's 0.
+        "print('unread', any(i['commonWrong'] == '(未读出)' and i['category'] == '计算结果' for i in out['items']),\n"
+        "      any(i['commonWrong'] == '0' and i['category'] == '计算结果' for i in out['items']))\n"
         "weak = [i for i in out['items'] if i['name'] == '第一周期_s'][0]\n"
         "print('period', weak['matched'], weak['commonWrong'], weak['commonWrongCount'])\n",
         {m_dir.File("out.json"), m_dir.File("王五.json"), m_dir.File("周八.json")});
@@ -93,6 +97,7 @@ TEST_F(GradeClassAnalysis, CopiesOfFilesTheStandardHandedInAndEditedCopiesAreFla
               "edited 1 unshared 1 shared True\n"
               "examples 5 3\n"
               "sums True True {9}\n"
+              "unread True False\n"
               "period 5 1.1039 2\n");
 
     // Without --json: the values matched least and the pairs, each with
