@@ -74,6 +74,15 @@ void WriteScore(lxw_worksheet* sheet, int row, int column, double score, const C
     widths.Fit(column, CScoreSheet::ScoreText((float)score));
 }
 
+// A table's last touches: the widths, a header that stays in view and a
+// filter over the rows written (rows counts the header).
+void FinishTable(lxw_worksheet* sheet, const CColumnWidths& widths, int rows, int columns)
+{
+    widths.Apply(sheet);
+    worksheet_freeze_panes(sheet, 1, 0);
+    worksheet_autofilter(sheet, 0, 0, (lxw_row_t)(rows - 1), (lxw_col_t)(columns - 1));
+}
+
 void WriteDetails(lxw_worksheet* sheet, const CScoreSheet& scores, const CFormats& formats)
 {
     CColumnWidths widths;
@@ -96,9 +105,7 @@ void WriteDetails(lxw_worksheet* sheet, const CScoreSheet& scores, const CFormat
         }
         ++row;
     }
-    widths.Apply(sheet);
-    worksheet_freeze_panes(sheet, 1, 0);
-    worksheet_autofilter(sheet, 0, 0, (lxw_row_t)(row - 1), kTotalColumn);
+    FinishTable(sheet, widths, row, kTotalColumn + 1);
 }
 
 // The band's label: "0-10", ..., "90-100"; the last of the most bands
@@ -193,9 +200,7 @@ void WriteItems(lxw_worksheet* sheet, const CClassAnalysis& analysis, const CFor
         }
         ++row;
     }
-    widths.Apply(sheet);
-    worksheet_freeze_panes(sheet, 1, 0);
-    worksheet_autofilter(sheet, 0, 0, (lxw_row_t)(row - 1), (lxw_col_t)(headers.size() - 1));
+    FinishTable(sheet, widths, row, (int)headers.size());
 }
 
 // The identical files named by their suffixes: ".prj, _结构信息.txt".
@@ -241,9 +246,7 @@ void WriteSimilar(lxw_worksheet* sheet, const CScoreSheet& scores, const CClassA
         worksheet_write_string(sheet, (lxw_row_t)row, 7, Utf8(ExamplesText(pair)).c_str(), nullptr);
         ++row;
     }
-    widths.Apply(sheet);
-    worksheet_freeze_panes(sheet, 1, 0);
-    worksheet_autofilter(sheet, 0, 0, (lxw_row_t)(row - 1), (lxw_col_t)(headers.size() - 1));
+    FinishTable(sheet, widths, row, (int)headers.size());
 }
 
 bool WriteWorkbookFile(const CScoreSheet& scores, const CClassAnalysis& analysis, const std::string& file)
