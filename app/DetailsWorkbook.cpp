@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/AtomicFile.h"
+#include "app/ClassAnalysis.h"
 #include "app/ClassStatistics.h"
 #include "app/TextColumns.h"
 #include "scoring/ScoreSheet.h"
@@ -17,6 +18,8 @@ namespace {
 
 const char kDetailsSheet[] = "评分明细";
 const char kStatisticsSheet[] = "统计";
+const char kItemsSheet[] = "逐项分析";
+const char kSimilarSheet[] = "雷同检查";
 // Columns of the first sheet: name, status, six categories, total, note.
 const int kScoreColumn = 2;
 const int kTotalColumn = kScoreColumn + TM_CATEGORY_COUNT;
@@ -55,6 +58,7 @@ private:
 struct CFormats {
     lxw_format* m_header;
     lxw_format* m_number;
+    lxw_format* m_percent;
 };
 
 void WriteText(lxw_worksheet* sheet, int row, int column, const std::wstring& text, lxw_format* format,
@@ -71,6 +75,15 @@ void WriteScore(lxw_worksheet* sheet, int row, int column, double score, const C
 {
     worksheet_write_number(sheet, (lxw_row_t)row, (lxw_col_t)column, score, formats.m_number);
     widths.Fit(column, CScoreSheet::ScoreText((float)score));
+}
+
+// A table's last touches: the widths, a header that stays in view and a
+// filter over the rows written (rows counts the header).
+void FinishTable(lxw_worksheet* sheet, const CColumnWidths& widths, int rows, int columns)
+{
+    widths.Apply(sheet);
+    worksheet_freeze_panes(sheet, 1, 0);
+    worksheet_autofilter(sheet, 0, 0, (lxw_row_t)(rows - 1), (lxw_col_t)(columns - 1));
 }
 
 void WriteDetails(lxw_worksheet* sheet, const CScoreSheet& scores, const CFormats& formats)
@@ -98,9 +111,7 @@ void WriteDetails(lxw_worksheet* sheet, const CScoreSheet& scores, const CFormat
             WriteText(sheet, row, kNoteColumn, entry.m_note, nullptr, widths);
         ++row;
     }
-    widths.Apply(sheet);
-    worksheet_freeze_panes(sheet, 1, 0);
-    worksheet_autofilter(sheet, 0, 0, (lxw_row_t)(row - 1), kNoteColumn);
+    FinishTable(sheet, widths, row, kNoteColumn + 1);
 }
 
 // The band's label: "0-10", ..., "90-100"; the last of the most bands
@@ -159,7 +170,92 @@ void WriteStatistics(lxw_workbook* workbook, lxw_worksheet* sheet, const CScoreS
     worksheet_insert_chart(sheet, 1, 6, chart);
 }
 
-bool WriteWorkbookFile(const CScoreSheet& scores, const std::string& file)
+void WriteHeaders(lxw_worksheet* sheet, const std::vector<const wchar_t*>& headers, const CFormats& formats,
+                  CColumnWidths& widths)
+{
+    for (size_t c = 0; c < headers.size(); ++c)
+        WriteText(sheet, 0, (int)c, headers[c], formats.m_header, widths);
+}
+
+void WriteCount(lxw_worksheet* sheet, int row, int column, double count, CColumnWidths& widths)
+{
+    worksheet_write_number(sheet, (lxw_row_t)row, (lxw_col_t)column, count, nullptr);
+    widths.Fit(column, stringFormat(L"%g", count));
+}
+
+void WriteItems(lxw_worksheet* sheet, const CClassAnalysis& analysis, const CFormats& formats)
+{
+    CColumnWidths widths;
+    const std::vector<const wchar_t*> headers = {L"类别", L"评分项", L"标准答案", L"答对人数", L"参评人数",
+                                                 L"答对比例", L"最常见错误答案", L"人数"};
+    WriteHeaders(sheet, headers, formats, widths);
+    int row = 1;
+    for (const CItemAnalysis& item : analysis.m_items) {
+        if (row >= LXW_ROW_MAX)
+            break;
+        WriteText(sheet, row, 0, GetCategoryName(item.m_category), nullptr, widths);
+        WriteText(sheet, row, 1, item.m_name, nullptr, widths);
+        WriteText(sheet, row, 2, item.m_standardText, nullptr, widths);
+        WriteCount(sheet, row, 3, item.m_matched, widths);
+        WriteCount(sheet, row, 4, item.m_loaded, widths);
+        worksheet_write_number(sheet, (lxw_row_t)row, 5, item.MatchedShare(), formats.m_percent);
+        widths.Fit(5, L"100.0%");
+        if (item.m_commonWrongCount > 0) {
+            WriteText(sheet, row, 6, item.m_commonWrong, nullptr, widths);
+            WriteCount(sheet, row, 7, item.m_commonWrongCount, widths);
+        }
+        ++row;
+    }
+    FinishTable(sheet, widths, row, (int)headers.size());
+}
+
+// The identical files named by their suffixes: ".prj, _结构信息.txt".
+std::wstring IdenticalFilesText(const CSimilarPair& pair)
+{
+    std::wstring text;
+    for (int f = 0; f < TM_PROJECT_FILE_COUNT; ++f) {
+        if (pair.m_identicalFiles[f])
+            text += (text.empty() ? L"" : L", ") + std::wstring(GetProjectFileSuffix(f));
+    }
+    return text;
+}
+
+std::wstring ExamplesText(const CSimilarPair& pair)
+{
+    std::wstring text;
+    for (const CSharedWrong& example : pair.m_examples)
+        text += stringFormat(L"%s%s=%s（标准 %s，%d人）", text.empty() ? L"" : L"；", example.m_name.c_str(),
+                             example.m_text.c_str(), example.m_standardText.c_str(), example.m_givers);
+    return text;
+}
+
+void WriteSimilar(lxw_worksheet* sheet, const CScoreSheet& scores, const CClassAnalysis& analysis,
+                  const CFormats& formats)
+{
+    CColumnWidths widths;
+    const std::vector<const wchar_t*> headers = {L"工程甲", L"工程乙", L"原因", L"证据",   L"相同错误数",
+                                                 L"不同于标准数", L"相同文件", L"相同错误示例"};
+    WriteHeaders(sheet, headers, formats, widths);
+    int row = 1;
+    for (const CSimilarPair& pair : analysis.m_similar) {
+        if (row >= LXW_ROW_MAX)
+            break;
+        WriteText(sheet, row, 0, scores.m_entries[pair.m_a].m_prjPath, nullptr, widths);
+        if (pair.m_b != CSimilarPair::kNoStudent)
+            WriteText(sheet, row, 1, scores.m_entries[pair.m_b].m_prjPath, nullptr, widths);
+        WriteText(sheet, row, 2, CClassAnalysis::ReasonText(pair.m_reason), nullptr, widths);
+        WriteScore(sheet, row, 3, pair.m_evidence, formats, widths);
+        WriteCount(sheet, row, 4, pair.m_sharedWrong, widths);
+        WriteCount(sheet, row, 5, pair.m_differing, widths);
+        WriteText(sheet, row, 6, IdenticalFilesText(pair), nullptr, widths);
+        // The examples are long: the column is not widened for them.
+        worksheet_write_string(sheet, (lxw_row_t)row, 7, Utf8(ExamplesText(pair)).c_str(), nullptr);
+        ++row;
+    }
+    FinishTable(sheet, widths, row, (int)headers.size());
+}
+
+bool WriteWorkbookFile(const CScoreSheet& scores, const CClassAnalysis& analysis, const std::string& file)
 {
     lxw_workbook* workbook = workbook_new(file.c_str());
     if (!workbook)
@@ -169,23 +265,30 @@ bool WriteWorkbookFile(const CScoreSheet& scores, const std::string& file)
     format_set_bold(formats.m_header);
     formats.m_number = workbook_add_format(workbook);
     format_set_num_format(formats.m_number, kNumberFormat);
+    formats.m_percent = workbook_add_format(workbook);
+    format_set_num_format(formats.m_percent, "0.0%");
 
     lxw_worksheet* details = workbook_add_worksheet(workbook, kDetailsSheet);
     lxw_worksheet* statistics = workbook_add_worksheet(workbook, kStatisticsSheet);
-    if (details && statistics) {
+    lxw_worksheet* items = workbook_add_worksheet(workbook, kItemsSheet);
+    lxw_worksheet* similar = workbook_add_worksheet(workbook, kSimilarSheet);
+    const bool made = details && statistics && items && similar;
+    if (made) {
         WriteDetails(details, scores, formats);
         WriteStatistics(workbook, statistics, scores, formats);
+        WriteItems(items, analysis, formats);
+        WriteSimilar(similar, scores, analysis, formats);
     }
     // Closing writes the file and frees the workbook, whatever happened.
     const lxw_error closed = workbook_close(workbook);
-    return details && statistics && closed == LXW_NO_ERROR;
+    return made && closed == LXW_NO_ERROR;
 }
 
 }  // namespace
 
-bool WriteDetailsWorkbook(const CScoreSheet& sheet, const std::wstring& path)
+bool WriteDetailsWorkbook(const CScoreSheet& sheet, const CClassAnalysis& analysis, const std::wstring& path)
 {
-    return ReplaceFileByWriting(path, [&sheet](const std::string& temporary) {
-        return WriteWorkbookFile(sheet, temporary);
+    return ReplaceFileByWriting(path, [&sheet, &analysis](const std::string& temporary) {
+        return WriteWorkbookFile(sheet, analysis, temporary);
     });
 }

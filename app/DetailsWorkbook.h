@@ -11,14 +11,23 @@
 // students, the totals counted in bands of 10 points and a column chart of
 // those bands.
 //
-// Written with libxlsxwriter. It renders the score sheet; it computes
-// nothing.
+// Sheet "逐项分析": the class analysis's items in the standard's order
+// (category, value, standard, matched, compared, the share matched as a
+// percentage, the most common wrong answer and how many gave it), with a
+// filter so that the teacher can sort. Sheet "雷同检查": the suspected
+// pairs, strongest first (the two projects, the reason, the evidence, the
+// shared and differing counts, the identical files, the first shared
+// wrong values), with a filter.
+//
+// Written with libxlsxwriter. It renders the score sheet and its analysis;
+// it computes nothing.
 #pragma once
 
 #include <string>
 
+class CClassAnalysis;
 class CScoreSheet;
 
-// Writes the workbook of sheet to path, replacing an older file only once
-// the new one is complete. True when saved.
-bool WriteDetailsWorkbook(const CScoreSheet& sheet, const std::wstring& path);
+// Writes the workbook of sheet and its analysis to path, replacing an
+// older file only once the new one is complete. True when saved.
+bool WriteDetailsWorkbook(const CScoreSheet& sheet, const CClassAnalysis& analysis, const std::wstring& path);

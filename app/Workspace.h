@@ -27,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ClassAnalysis.h"
 #include "app/StudentImport.h"
 #include "scoring/ScoreSheet.h"
 #include "scoring/ScoringCategory.h"
@@ -45,6 +46,9 @@ enum {
     TM_CMD_EXPORT_SUMMARY = 188,    // "导出评分结果"
     TM_CMD_REPORT = 189,            // "生成评分报告"
     TM_CMD_EXPORT_DETAILS = 190,    // "导出评分明细": the class workbook (.xlsx)
+    // "班级分析": the window's dialog over AnalyseClass; not a workspace
+    // command (RunCommand answers false).
+    TM_CMD_CLASS_ANALYSIS = 191,
 };
 
 // Whether grading can run against the standard as it stands, and if not,
@@ -147,6 +151,11 @@ public:
 
     // What the views show (scoring/ScoreSheet.h).
     const CScoreSheet& GetScoreSheet() const { return m_sheet; }
+    // The class analysis of the score sheet as it stands (every student's
+    // rows are taken by the computation), with the options set here.
+    CClassAnalysis AnalyseClass() const { return CClassAnalysis(m_sheet, m_analysisOptions); }
+    const CClassAnalysisOptions& GetAnalysisOptions() const { return m_analysisOptions; }
+    void SetAnalysisOptions(const CClassAnalysisOptions& options) { m_analysisOptions = options; }
     // The student shown in the score view; -1 for none. It may name no
     // student after a rebuild shortened the list.
     int GetSelectedIndex() const { return m_selectedIndex; }
@@ -282,11 +291,11 @@ public:
     // it (ExportDetailsWorkbookTo). True when written.
     bool ExportDetailsWorkbook();
     // 190 after its dialog, without computing: writes the class workbook of
-    // the score sheet to chosenPath (".xlsx" added when it holds no "."),
+    // the score sheet and its analysis (AnalyseClass) to chosenPath (".xlsx" added when it holds no "."),
     // then "导出 %s 成功"; a failure says "无法写入 %s". True when written.
     bool ExportDetailsWorkbookTo(const std::wstring& chosenPath);
-    // Runs ComputeScores and takes the totals into the score sheet; no
-    // grid. An unusable standard is refused first (RefuseUnusableStandard);
+    // Runs ComputeScores and takes the totals and every student's rows
+    // into the score sheet; no grid. An unusable standard is refused first (RefuseUnusableStandard);
     // otherwise no message of its own. True when computed.
     bool ComputeTotals();
     // ComputeTotals, then shows the totals in the project list. When the
@@ -331,6 +340,7 @@ private:
     // Load result of each student project, in list order (1: loaded).
     std::vector<char> m_studentLoaded;
     CScoreSheet m_sheet;
+    CClassAnalysisOptions m_analysisOptions;
     // The inputs of the last import that gave no project, and the input
     // each imported project came from (by .prj path).
     std::vector<CImportOutcome> m_importFailures;

@@ -137,6 +137,7 @@ bool CWorkspace::ComputeTotals()
     if (!ComputeScores(m_standardProject.get(), m_studentProjects, &m_window))
         return false;
     m_sheet.TakeTotals(*m_standardProject, m_studentProjects);
+    m_sheet.TakeAllRows(*m_standardProject, m_studentProjects);
     return true;
 }
 
@@ -240,7 +241,7 @@ bool CWorkspace::ExportDetailsWorkbookTo(const std::wstring& chosenPath)
 {
     const std::wstring path = WithExtension(chosenPath, L".xlsx");
     errno = 0;
-    if (!WriteDetailsWorkbook(m_sheet, path)) {
+    if (!WriteDetailsWorkbook(m_sheet, AnalyseClass(), path)) {
         WarnNotWritten(path, errno);
         return false;
     }

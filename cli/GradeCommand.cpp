@@ -1,6 +1,7 @@
 // tmscore-cli grade --standard FILE [--summary OUT.xls] [--details OUT.xlsx]
 //                   [--report] [--output-dir DIR] [--overwrite] [--jobs N]
-//                   [--max-unpack SIZE] [--json] INPUT...
+//                   [--max-unpack SIZE] [--json] [--similar] [--similar-evidence N]
+//                   [--similar-share PERCENT] INPUT...
 //
 // The whole grading run of the desktop program in one command: reads the
 // scoring standard as start-up reads config.xml; adds each INPUT in order
@@ -30,13 +31,26 @@
 //
 // stdout: one line per student (number, folder name, status, total as
 // "%.2f"), then one per input that gave no project (its file name, the
-// reason, no total); or with --json:
+// reason, no total); then the class analysis (app/ClassAnalysis.h): the
+// five values matched least and the number of suspected copies, each of
+// them with --similar. The bars of the shared-wrong-answer rule are
+// --similar-evidence (default 5) and --similar-share (default 80). Or with
+// --json:
 //   {"standard": {"project": "...", "loaded": true, "valueScores": [six]},
 //    "students": [{"project": "...", "input": "...", "loaded": true,
 //                  "status": "读入成功",
 //                  "categories": [{"category": "总信息", "score": 10}, ...],
-//                  "total": 85.3333359, "totalText": "85.33"}, ...]}
-// where an input that gave no project is an entry with "project" and
+//                  "total": 85.3333359, "totalText": "85.33"}, ...],
+//    "items": [{"category": "总信息", "name": "...", "standard": "...",
+//               "matched": 3, "loaded": 4, "commonWrong": "...",
+//               "commonWrongCount": 1}, ...],
+//    "similar": [{"a": "...", "b": "...", "reason": "错误答案相同",
+//                 "evidence": 7.5, "sharedWrong": 12, "differing": 14,
+//                 "identicalFiles": [".prj", ...],
+//                 "examples": [{"name": "...", "text": "...",
+//                               "standard": "...", "givers": 2}, ...]}, ...]}
+// ("b" absent for "与标准工程相同"; "commonWrong" "" when every student
+// matched) where an input that gave no project is an entry with "project" and
 // "input" the input, "loaded" false, "status" the reason, zero scores,
 // "total" 0 and "totalText" "".
 // Scores are "%.9g" of the 32-bit float, which reads back as the same float.
@@ -60,6 +74,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/ClassAnalysis.h"
 #include "app/TextColumns.h"
 #include "app/Workspace.h"
 #include "archive/ArchiveUnpack.h"
@@ -175,7 +190,93 @@ void PrintTable(const CScoreSheet& sheet)
     WriteStandardOutput(text);
 }
 
-void PrintJson(const CWorkspace& workspace)
+std::string EvidenceNumber(double value)
+{
+    char buffer[64];
+    snprintf(buffer, sizeof buffer, "%.4g", value);
+    return buffer;
+}
+
+std::string ItemsJson(const CClassAnalysis& analysis)
+{
+    std::string out;
+    for (size_t i = 0; i < analysis.m_items.size(); ++i) {
+        const CItemAnalysis& item = analysis.m_items[i];
+        out += i ? ",\n  " : "\n  ";
+        out += "{\"category\": " + CJsonWriter::Quote(GetCategoryName(item.m_category)) +
+               ", \"name\": " + CJsonWriter::Quote(item.m_name) +
+               ", \"standard\": " + CJsonWriter::Quote(item.m_standardText) +
+               ", \"matched\": " + std::to_string(item.m_matched) + ", \"loaded\": " + std::to_string(item.m_loaded) +
+               ", \"commonWrong\": " + CJsonWriter::Quote(item.m_commonWrong) +
+               ", \"commonWrongCount\": " + std::to_string(item.m_commonWrongCount) + "}";
+    }
+    return out + (analysis.m_items.empty() ? "]" : "\n ]");
+}
+
+std::string SimilarJson(const CScoreSheet& sheet, const CClassAnalysis& analysis)
+{
+    std::string out;
+    for (size_t i = 0; i < analysis.m_similar.size(); ++i) {
+        const CSimilarPair& pair = analysis.m_similar[i];
+        out += i ? ",\n  " : "\n  ";
+        out += "{\"a\": " + CJsonWriter::Quote(sheet.m_entries[pair.m_a].m_prjPath);
+        if (pair.m_b != CSimilarPair::kNoStudent)
+            out += ", \"b\": " + CJsonWriter::Quote(sheet.m_entries[pair.m_b].m_prjPath);
+        out += ", \"reason\": " + CJsonWriter::Quote(CClassAnalysis::ReasonText(pair.m_reason)) +
+               ", \"evidence\": " + EvidenceNumber(pair.m_evidence) +
+               ", \"sharedWrong\": " + std::to_string(pair.m_sharedWrong) +
+               ", \"differing\": " + std::to_string(pair.m_differing) + ", \"identicalFiles\": [";
+        bool first = true;
+        for (int f = 0; f < TM_PROJECT_FILE_COUNT; ++f) {
+            if (!pair.m_identicalFiles[f])
+                continue;
+            out += (first ? "" : ", ") + CJsonWriter::Quote(GetProjectFileSuffix(f));
+            first = false;
+        }
+        out += "], \"examples\": [";
+        for (size_t e = 0; e < pair.m_examples.size(); ++e) {
+            const CSharedWrong& example = pair.m_examples[e];
+            out += (e ? ", " : "") + std::string("{\"name\": ") + CJsonWriter::Quote(example.m_name) +
+                   ", \"text\": " + CJsonWriter::Quote(example.m_text) +
+                   ", \"standard\": " + CJsonWriter::Quote(example.m_standardText) +
+                   ", \"givers\": " + std::to_string(example.m_givers) + "}";
+        }
+        out += "]}";
+    }
+    return out + (analysis.m_similar.empty() ? "]" : "\n ]");
+}
+
+// After the table: the values matched least and the suspected copies.
+void PrintAnalysis(const CScoreSheet& sheet, const CClassAnalysis& analysis, bool everyPair)
+{
+    if (analysis.m_students == 0)
+        return;
+    std::wstring out = L"\n答对最少的评分项：\n";
+    const std::vector<size_t> order = analysis.ItemsByMatchedShare();
+    for (size_t k = 0; k < order.size() && k < 5; ++k) {
+        const CItemAnalysis& item = analysis.m_items[order[k]];
+        out += stringFormat(L"  %s  %d/%d", item.m_name.c_str(), item.m_matched, item.m_loaded);
+        if (item.m_commonWrongCount > 0)
+            out += stringFormat(L"  最常见错误答案 %s（%d 人）", CTerminalMessages::EscapedWide(item.m_commonWrong).c_str(),
+                                item.m_commonWrongCount);
+        out += L"\n";
+    }
+    out += stringFormat(L"疑似雷同：%d 处\n", (int)analysis.m_similar.size());
+    for (size_t i = 0; everyPair && i < analysis.m_similar.size(); ++i) {
+        const CSimilarPair& pair = analysis.m_similar[i];
+        out += stringFormat(L"  %s  %s", CClassAnalysis::ReasonText(pair.m_reason),
+                            CTerminalMessages::EscapedWide(sheet.m_entries[pair.m_a].m_folderName).c_str());
+        if (pair.m_b != CSimilarPair::kNoStudent)
+            out += L"  " + CTerminalMessages::EscapedWide(sheet.m_entries[pair.m_b].m_folderName);
+        if (pair.m_reason == TM_SIMILAR_WRONG)
+            out += stringFormat(L"  证据 %.1f，相同错误 %d / %d", pair.m_evidence, pair.m_sharedWrong, pair.m_differing);
+        out += L"\n";
+    }
+    std::string text = Utf8(out);
+    WriteStandardOutput(text);
+}
+
+void PrintJson(const CWorkspace& workspace, const CClassAnalysis& analysis)
 {
     const CScoreSheet& sheet = workspace.GetScoreSheet();
     const CScoringProject& standard = *workspace.GetStandardProject();
@@ -204,7 +305,8 @@ void PrintJson(const CWorkspace& workspace)
         out += "], \"total\": " + Number(student.m_total) +
                ", \"totalText\": " + CJsonWriter::Quote(student.TotalText()) + "}";
     }
-    out += sheet.m_entries.empty() ? "]}\n" : "\n ]}\n";
+    out += sheet.m_entries.empty() ? "]" : "\n ]";
+    out += ",\n \"items\": [" + ItemsJson(analysis) + ",\n \"similar\": [" + SimilarJson(sheet, analysis) + "}\n";
     WriteStandardOutput(out);
 }
 
@@ -244,6 +346,21 @@ struct COutputPaths {
     std::wstring m_details;
 };
 
+// The option's value as a number above 0 and at most highest; value stays
+// as it is when the option was not given. False for anything else.
+bool PositiveNumber(const CCliArguments& arguments, const char* option, double highest, double& value)
+{
+    if (!arguments.Has(option))
+        return true;
+    const std::string text = arguments.Value(option);
+    char* end = nullptr;
+    const double number = strtod(text.c_str(), &end);
+    if (text.empty() || *end != 0 || !(number > 0.0) || number > highest)
+        return false;
+    value = number;
+    return true;
+}
+
 int Interrupted(CWorkspace& workspace)
 {
     workspace.ReleaseImportLocks();
@@ -254,8 +371,10 @@ int Interrupted(CWorkspace& workspace)
 int RunGrade(const std::vector<std::string>& args)
 {
     CCliArguments arguments;
-    if (!arguments.Parse(args, {"--standard", "--summary", "--details", "--output-dir", "--jobs", "--max-unpack"},
-                         {"--report", "--overwrite", "--json"}))
+    if (!arguments.Parse(args,
+                         {"--standard", "--summary", "--details", "--output-dir", "--jobs", "--max-unpack",
+                          "--similar-evidence", "--similar-share"},
+                         {"--report", "--overwrite", "--json", "--similar"}))
         return Usage(arguments.m_error);
     if (!arguments.Has("--standard") || arguments.Value("--standard").empty())
         return Usage(CliSay("请用 --standard FILE 给出评分标准", "name the scoring standard with --standard FILE"));
@@ -275,6 +394,14 @@ int RunGrade(const std::vector<std::string>& args)
     uint64_t maxUnpack = TM_DEFAULT_UNPACK_BYTES;
     if (arguments.Has("--max-unpack") && !ParseSize(arguments.Value("--max-unpack"), maxUnpack))
         return Usage(CliSay("--max-unpack 接受 4G、500M 这样的大小", "--max-unpack takes a size such as 4G or 500M"));
+    CClassAnalysisOptions analysisOptions;
+    if (!PositiveNumber(arguments, "--similar-evidence", 1e9, analysisOptions.m_minEvidence))
+        return Usage(CliSay("--similar-evidence 接受大于 0 的数", "--similar-evidence takes a number above 0"));
+    double sharePercent = analysisOptions.m_minSharedShare * 100.0;
+    if (!PositiveNumber(arguments, "--similar-share", 100.0, sharePercent))
+        return Usage(CliSay("--similar-share 接受大于 0、不超过 100 的百分数",
+                            "--similar-share takes a percentage above 0, at most 100"));
+    analysisOptions.m_minSharedShare = sharePercent / 100.0;
     for (const char* option : {"--summary", "--details", "--output-dir"}) {
         if (arguments.Has(option) && arguments.Value(option).empty())
             return Usage(std::string(CliSay("选项后面的名称是空的：", "the name after this option is empty: ")) +
@@ -299,6 +426,7 @@ int RunGrade(const std::vector<std::string>& args)
     CWorkspace workspace(window);
     workspace.SetLoadJobs(jobs);
     workspace.SetMaxUnpackBytes(maxUnpack);
+    workspace.SetAnalysisOptions(analysisOptions);
     if (!workspace.ReadScoringStandard(CCliArguments::AbsolutePath(standardFile))) {
         Error(standardFile + CliSay(" 不是评分标准文件", " is not a scoring-standard file"));
         return TM_CLI_FAILED;
@@ -362,10 +490,13 @@ int RunGrade(const std::vector<std::string>& args)
         written = false;
     workspace.ReleaseImportLocks();
 
-    if (arguments.Has("--json"))
-        PrintJson(workspace);
-    else
+    const CClassAnalysis analysis = workspace.AnalyseClass();
+    if (arguments.Has("--json")) {
+        PrintJson(workspace, analysis);
+    } else {
         PrintTable(workspace.GetScoreSheet());
+        PrintAnalysis(workspace.GetScoreSheet(), analysis, arguments.Has("--similar"));
+    }
     // Every input must have given a project: a dropped student is a failure.
     return written && workspace.GetImportFailures().empty() ? TM_CLI_OK : TM_CLI_FAILED;
 }
@@ -373,7 +504,7 @@ int RunGrade(const std::vector<std::string>& args)
 const CCliCommandRegistration kRegistration({
     "grade",
     "--standard FILE [--summary OUT.xls] [--details OUT.xlsx] [--report] [--output-dir DIR] [--overwrite] "
-    "[--jobs N] [--max-unpack SIZE] [--json] INPUT...",
+    "[--jobs N] [--max-unpack SIZE] [--json] [--similar] [--similar-evidence N] [--similar-share PERCENT] INPUT...",
     {"按评分标准为学生压缩包（.zip、.rar、.7z）、工程（.prj）及它们所在的文件夹评分",
      "grade student archives (.zip, .rar, .7z), projects (.prj) and folders of them against a scoring standard"},
     {"INPUT 是学生压缩包（解压到它旁边、以它命名的文件夹）、.prj 文件，或文件夹（取其中的\n"
@@ -389,7 +520,10 @@ const CCliCommandRegistration kRegistration({
      "  --overwrite         同名文件夹已存在时重新解压覆盖（否则按原样评分）\n"
      "  --jobs N            同时读入 N 个工程（1 到 64，默认 1；结果与 N 无关）\n"
      "  --max-unpack SIZE   每个压缩包解压后的上限（默认 2G；压缩包本身的 100 倍更大时取之）\n"
-     "  --json              以 JSON 输出结果，代替表格\n"
+     "  --json              以 JSON 输出结果，代替表格（含逐项分析 items、雷同检查 similar）\n"
+     "  --similar           表格之后列出每一对疑似雷同的学生及其证据\n"
+     "  --similar-evidence N  疑似雷同所需的证据分（默认 5）\n"
+     "  --similar-share PERCENT  两份作业相同答案所占的比例下限（默认 80）\n"
      "  -h, --help          显示本说明并退出\n"
      "\n"
      "状态：读入成功；读总信息失败（模型文件读不了，得 0 分）；未读入（被 Ctrl-C 停下）；\n"
@@ -422,7 +556,13 @@ const CCliCommandRegistration kRegistration({
      "                      results do not depend on it)\n"
      "  --max-unpack SIZE   the most an archive may unpack to (default 2G, or 100\n"
      "                      times the archive's size when that is more)\n"
-     "  --json              print the results as JSON instead of the table\n"
+     "  --json              print the results as JSON instead of the table (with\n"
+     "                      the item analysis \"items\" and the suspected copies\n"
+     "                      \"similar\")\n"
+     "  --similar           after the table, list every suspected pair with its\n"
+     "                      evidence\n"
+     "  --similar-evidence N  the evidence a suspected pair needs (default 5)\n"
+     "  --similar-share PERCENT  the least share of equal answers (default 80)\n"
      "  -h, --help          print this help and exit\n"
      "\n"
      "Status: 读入成功 (loaded); 读总信息失败 (the model file could not be read,\n"

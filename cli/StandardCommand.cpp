@@ -144,7 +144,7 @@ void PrintList(const CScoringProject& standard)
                    CTerminalMessages::Escaped(value->m_name) + "\n";
         }
     }
-    fwrite(out.data(), 1, out.size(), stdout);
+    WriteStandardOutput(out);
     fflush(stdout);
 }
 

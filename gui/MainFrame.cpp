@@ -18,6 +18,7 @@
 
 #include "app/Workspace.h"
 #include "gui/AppLook.h"
+#include "gui/ClassAnalysisDlg.h"
 #include "gui/MyRibbonConstructor.h"
 #include "gui/MyRobbonBar.h"
 #include "gui/OptionsDialog.h"
@@ -129,6 +130,7 @@ CMainFrame::CMainFrame(const std::wstring& programFolder)
     // command line's --jobs does; the results are those of one thread.
     m_workspace->SetLoadJobs(std::max(1, std::min(QThread::idealThreadCount(), 8)));
     m_workspace->SetMaxUnpackBytes((uint64_t)COptionsDialog::StoredMaxUnpackGiB() << 30);
+    CClassAnalysisDlg::ApplyStoredOptions(*m_workspace);
     // The grids get their headers at once, before the start-up job runs.
     m_workspace->SetupGrids();
     m_pane->Grid().ShowCells();
@@ -158,6 +160,8 @@ void CMainFrame::BuildRibbon()
     m_actions = CMyRibbonConstructor::Construct(*m_ribbon, this);
     for (QAction* action : m_actions)
         connect(action, &QAction::triggered, this, [this, action]() { RunCommand(action->data().toInt()); });
+    // Until a computation has given something to analyse.
+    m_actions.value(TM_CMD_CLASS_ANALYSIS)->setEnabled(false);
     BuildLookMenu();
 
     QToolButton* about = new QToolButton;
@@ -358,6 +362,8 @@ bool CMainFrame::RunCommand(int command)
         ShowOptions();
         return true;
     }
+    if (command == TM_CMD_CLASS_ANALYSIS)
+        return ShowClassAnalysis();
     return RunJob([command](CWorkspace& workspace) { workspace.RunCommand(command); });
 }
 
@@ -368,6 +374,29 @@ void CMainFrame::OnRowChosen(int row)
         return;
     m_workspace->OnProjectListClicked(row);
     ShowSheet();
+}
+
+bool CMainFrame::ShowClassAnalysis()
+{
+    if (IsBusy() || !HasComputed())
+        return false;
+    // Window-modal: nothing changes the score sheet while it is open.
+    CClassAnalysisDlg* dialog = new CClassAnalysisDlg(*m_workspace, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &CClassAnalysisDlg::StudentChosen, this, [this](int index) {
+        m_pane->Grid().setCurrentCell(index, 0);
+        OnRowChosen(index + 1);
+    });
+    dialog->open();
+    return true;
+}
+
+bool CMainFrame::HasComputed() const
+{
+    for (const CScoreSheetEntry& entry : m_workspace->GetScoreSheet().m_entries)
+        if (entry.m_scored)
+            return true;
+    return false;
 }
 
 void CMainFrame::ShowSheet()
@@ -381,6 +410,7 @@ void CMainFrame::ShowSheet()
     }
     m_view->SetRowMarks(marks);
     m_message->setText(ClassSummary(sheet));
+    m_actions.value(TM_CMD_CLASS_ANALYSIS)->setEnabled(HasComputed());
 }
 
 bool CMainFrame::ImportPaths(const QStringList& paths)

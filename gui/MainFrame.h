@@ -126,6 +126,9 @@ private:
     // "选项": the dialog, then its settings stored and given to the
     // workspace.
     void ShowOptions();
+    // "班级分析" over the last computation; false when busy or none.
+    bool ShowClassAnalysis();
+    bool HasComputed() const;
     // GUI thread: the owner of a box or file dialog, the modal dialog that
     // is open (the settings dialog) or else the window.
     QWidget* DialogOwner();

@@ -5,7 +5,6 @@
 #include <cwchar>
 
 #include "readers/NumericScan.h"
-#include "tools/TmInputFile.h"
 
 namespace {
 
@@ -34,13 +33,13 @@ bool CCalcResultFile::Open(const std::wstring& path)
 {
     Close();
     m_path = path;
-    // Binary mode: the line reader folds CR LF itself, and ftell positions
-    // stay byte offsets. A FIFO or a device would hang the load and a file
-    // far larger than any result stall it: the open refuses them, saying so.
-    TMTOOLS::OS::TmInputStatus status;
-    m_file = TMTOOLS::OS::OpenInputFile(path.c_str(), TMTOOLS::OS::TM_MAX_INPUT_FILE_BYTES, status);
-    if (!m_file)
+    // Bytes as they are: the line reader folds CR LF itself, and ftell
+    // positions stay byte offsets. A FIFO or a device would hang the load
+    // and a file far larger than any result stall it: the open refuses
+    // them, saying so.
+    if (!m_image.Open(path))
         return false;
+    m_file = m_image.File();
     // Also starts the line count afresh and clears the end flag.
     m_reader.SetFileName(path.c_str());
     m_reader.DetectEncoding(m_file);
@@ -61,10 +60,8 @@ bool CCalcResultFile::Rewind()
 
 void CCalcResultFile::Close()
 {
-    if (m_file) {
-        fclose(m_file);
-        m_file = nullptr;
-    }
+    m_image.Close();
+    m_file = nullptr;
 }
 
 bool CCalcResultFile::Find(const wchar_t* text)

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <string>
 
+#include "readers/InputImage.h"
 #include "tools/ReadALine.h"
 
 // Up to kMaxNumbers numbers of one table row, split at spaces: every word
@@ -67,13 +68,16 @@ public:
     bool FoundAny() const { return m_foundAny; }
 
     CReadALine& Reader() { return m_reader; }
+    // Of the bytes opened; not read when the open failed.
+    const CFileFingerprint& Fingerprint() const { return m_image.Fingerprint(); }
 
     static std::wstring TrimLeft(const std::wstring& text);
     static std::wstring TrimRight(const std::wstring& text);
     static std::wstring StripLineEnd(const std::wstring& text);
 
 private:
-    FILE* m_file;
+    CInputImage m_image;
+    FILE* m_file;  // m_image's stream
     std::wstring m_path;
     bool m_foundAny;
     CReadALine m_reader;

@@ -58,6 +58,8 @@ void CScoringProject::LoadCalcResultItems(TMTOOLS::OS::CFileNameLookup& names)
     result.SetProjectInfo(m_genInfoItem);
     result.SetNameLookup(&names);
     result.ReadResults(m_prjPath);
+    for (int f = TM_FILE_STRUCTURE; f < TM_PROJECT_FILE_COUNT; ++f)
+        m_files[f] = result.m_fileFingerprints[f - TM_FILE_STRUCTURE];
 
     for (int k = 0; k < TM_RESULT_FILE_COUNT; ++k) {
         if (result.m_resultFileStates[k] == TM_RESULT_FILE_MISSING)

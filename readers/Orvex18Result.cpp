@@ -156,8 +156,8 @@ void CORVEX18Result::ReadResults(const std::wstring& prjPath)
     // the lists of the seismic code's table.
     ReadWeakStoreys(basePath, L"侧向刚度比(抗规3.4.3条文说明)");
     ReadWeakStoreys(basePath, L"修正侧向刚度比(高规3.5.2-2)");
-    m_files = nullptr;
-
+    // What the steps made of each file, before the fingerprints below
+    // open one a step skipped.
     const wchar_t* const formats[TM_RESULT_FILE_COUNT] = {kStructureFile, kPeriodFile, kHorizontalFile,
                                                           kDisplacementFile};
     for (int k = 0; k < TM_RESULT_FILE_COUNT; ++k) {
@@ -165,6 +165,13 @@ void CORVEX18Result::ReadResults(const std::wstring& prjPath)
         m_resultFileNames[k] = path.substr(path.rfind(L'/') + 1);
         m_resultFileStates[k] = files.State(path);
     }
+    // Every file was opened by a step above (a file a step skipped is
+    // opened now, once); its bytes were hashed as they were read.
+    for (int k = 0; k < TM_RESULT_FILE_COUNT; ++k) {
+        const CCalcResultFile* opened = files.Open(stringFormat(formats[k], basePath.c_str()));
+        m_fileFingerprints[k] = opened ? opened->Fingerprint() : CFileFingerprint();
+    }
+    m_files = nullptr;
 }
 
 // Step 1: the total weight is the third sum of the weight table.

@@ -25,6 +25,7 @@
 
 #include "readers/CalcResult.h"
 #include "readers/CalcResultFiles.h"
+#include "scoring/ProjectFiles.h"
 
 class CCalcResultFile;
 
@@ -61,6 +62,9 @@ public:
     // and what became of it.
     std::wstring m_resultFileNames[TM_RESULT_FILE_COUNT];
     TmResultFileState m_resultFileStates[TM_RESULT_FILE_COUNT] = {};
+    // What ReadResults read of each of the four files, in TM_FILE_ order
+    // from TM_FILE_STRUCTURE (index 0 here).
+    CFileFingerprint m_fileFingerprints[TM_PROJECT_FILE_COUNT - 1];
 
     // One displacement table under heading (two rows per storey): the
     // largest displacement ratio into ratio, the largest inter-storey ratio

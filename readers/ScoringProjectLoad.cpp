@@ -13,11 +13,11 @@
 // knows the record, the readers know how to fill it.
 #include <cstdio>
 
+#include "readers/InputImage.h"
 #include "readers/ProjectModelReader.h"
 #include "scoring/ScoringProject.h"
 #include "tools/FileNameLookup.h"
 #include "tools/ReadALine.h"
-#include "tools/TmInputFile.h"
 #include "tools/TmMessage.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
@@ -36,12 +36,12 @@ bool CScoringProject::Load()
     // A folder named like a project file exists but cannot be read as one;
     // neither can a FIFO or a device (reading would wait or never end) nor
     // a file far larger than any model, which the open says.
-    TMTOOLS::OS::TmInputStatus status;
-    FILE* file = TMTOOLS::OS::OpenInputFile(m_prjPath.c_str(), TMTOOLS::OS::TM_MAX_INPUT_FILE_BYTES, status);
-    if (!file) {
+    CInputImage image;
+    if (!image.Open(m_prjPath)) {
         m_loadStatus = TM_LOAD_FAILED;
         return false;
     }
+    m_files[TM_FILE_PRJ] = image.Fingerprint();
 
     // The line reader decodes GBK and folds CR LF itself; no process locale
     // is changed, and the file is opened for reading only.
@@ -49,10 +49,9 @@ bool CScoringProject::Load()
     {
         CReadALine reader(nullptr);
         reader.SetFileName(m_prjPath.c_str());
-        reader.DetectEncoding(file);
-        read = ReadProjectModel(file, reader, *this);
+        reader.DetectEncoding(image.File());
+        read = ReadProjectModel(image.File(), reader, *this);
     }
-    fclose(file);
     if (!read) {
         m_loadStatus = TM_LOAD_FAILED;
         return false;

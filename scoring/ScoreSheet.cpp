@@ -40,6 +40,8 @@ void CScoreSheet::ListStudents(const CScoringProjectList& students, const std::v
                                student.m_unrecognisedResultFiles.end());
         entry.m_note = student.GetLoadNoteText();
         entry.m_input = i < inputs.size() && !inputs[i].empty() ? inputs[i] : student.m_prjPath;
+        for (int f = 0; f < TM_PROJECT_FILE_COUNT; ++f)
+            entry.m_files[f] = student.m_files[f];
     }
 }
 
@@ -58,6 +60,8 @@ void CScoreSheet::TakeTotals(const CScoringProject& standard, const CScoringProj
 {
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
         m_valueScores[k] = standard.GetItem(k).GetValueScore();
+    for (int f = 0; f < TM_PROJECT_FILE_COUNT; ++f)
+        m_standardFiles[f] = standard.m_files[f];
     for (size_t i = 0; i < m_entries.size() && i < students.size(); ++i) {
         CScoreSheetEntry& entry = m_entries[i];
         if (!entry.m_hasProject)
@@ -81,30 +85,82 @@ void CScoreSheet::ClearTotals()
     }
 }
 
+namespace {
+
+// One selected standard value: its place in its item and its row, the
+// student's part still empty.
+struct CRowLayout {
+    const CTmData* m_standard;
+    size_t m_position;
+    CScoreSheetRow m_row;
+};
+
+std::vector<CRowLayout> LayOutRows(const CScoringProject& standard)
+{
+    std::vector<CRowLayout> layout;
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
+        const CScoringItem& item = standard.GetItem(k);
+        const float valueScore = item.GetValueScore();
+        const CTmDataList& values = item.GetValues();
+        for (size_t p = 0; p < values.size(); ++p) {
+            if (!values[p]->m_selected)
+                continue;
+            CRowLayout entry;
+            entry.m_standard = values[p].get();
+            entry.m_position = p;
+            CScoreSheetRow& row = entry.m_row;
+            row.m_category = k;
+            row.m_name = values[p]->m_name;
+            row.m_standardText = values[p]->GetValueText();
+            row.m_valueScore = valueScore;
+            row.m_answered = false;
+            row.m_earned = 0.0f;
+            row.m_matched = false;
+            row.m_unread = false;
+            layout.push_back(std::move(entry));
+        }
+    }
+    return layout;
+}
+
+void FillRows(const std::vector<CRowLayout>& layout, const CScoringProject& student, std::vector<CScoreSheetRow>& rows)
+{
+    rows.clear();
+    rows.reserve(layout.size());
+    for (const CRowLayout& entry : layout) {
+        const CScoringItem& item = student.GetItem(entry.m_row.m_category);
+        // A student's values are mostly in the standard's order: look there
+        // first, by name after.
+        const CTmDataList& values = item.GetValues();
+        const CTmData* answer = entry.m_position < values.size() && values[entry.m_position]->m_name == entry.m_row.m_name
+                                    ? values[entry.m_position].get()
+                                    : item.FindValue(entry.m_row.m_name);
+        rows.push_back(entry.m_row);
+        CScoreSheetRow& row = rows.back();
+        if (!answer)
+            continue;
+        row.m_studentText = answer->GetValueText();
+        row.m_answered = true;
+        row.m_earned = answer->m_score;
+        row.m_matched = entry.m_standard->IsEqual(*answer);
+        row.m_unread = !student.m_valuesWithoutFile.empty() && student.IsValueUnread(entry.m_row.m_name);
+    }
+}
+
+}  // namespace
+
 void CScoreSheet::TakeRows(const CScoringProject& standard, const CScoringProject& student, size_t index)
 {
-    if (index >= m_entries.size())
-        return;
-    std::vector<CScoreSheetRow>& rows = m_entries[index].m_rows;
-    rows.clear();
-    for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
-        const CScoringItem& standardItem = standard.GetItem(k);
-        const CScoringItem& studentItem = student.GetItem(k);
-        const float valueScore = standardItem.GetValueScore();
-        for (const std::unique_ptr<CTmData>& value : standardItem.GetValues()) {
-            if (!value->m_selected)
-                continue;
-            const CTmData* answer = studentItem.FindValue(value->m_name);
-            CScoreSheetRow row;
-            row.m_category = k;
-            row.m_name = value->m_name;
-            row.m_standardText = value->GetValueText();
-            row.m_studentText = answer ? answer->GetValueText() : std::wstring();
-            row.m_valueScore = valueScore;
-            row.m_answered = answer != nullptr;
-            row.m_earned = answer ? answer->m_score : 0.0f;
-            rows.push_back(std::move(row));
-        }
+    if (index < m_entries.size())
+        FillRows(LayOutRows(standard), student, m_entries[index].m_rows);
+}
+
+void CScoreSheet::TakeAllRows(const CScoringProject& standard, const CScoringProjectList& students)
+{
+    const std::vector<CRowLayout> layout = LayOutRows(standard);
+    for (size_t i = 0; i < m_entries.size() && i < students.size(); ++i) {
+        if (m_entries[i].m_hasProject)
+            FillRows(layout, *students[i], m_entries[i].m_rows);
     }
 }
 

@@ -18,6 +18,8 @@
 //   TakeTotals    after "计算得分" computed: the standard's value scores and
 //                 every student's category scores and total (the "总分"
 //                 the project list, the summary and the command line show).
+//   TakeAllRows   right after "计算得分", every student's rows: the class
+//                 analysis (app/ClassAnalysis.h) reads them.
 //   TakeRows      one student's rows as the standard and the record stand
 //                 now: for the score view when it is refreshed (the
 //                 settings may have changed the selection since the last
@@ -52,6 +54,12 @@ struct CScoreSheetRow {
     // What the student's value earned in the last computation (0 before
     // any); 0 when not answered.
     float m_earned;
+    // The standard value accepts the student's as the rows are taken (what
+    // earns the share, whatever the share is worth).
+    bool m_matched;
+    // The student's value was not read: its result file is missing or
+    // could not be read, so the value is the reader's initial one.
+    bool m_unread;
 };
 
 // One student: a row of the project list and, with its rows, the score
@@ -95,6 +103,9 @@ struct CScoreSheetEntry {
     // category, in the standard item's order. Empty until TakeRows.
     std::vector<CScoreSheetRow> m_rows;
 
+    // What loading read of the project's five files (TM_FILE_...).
+    CFileFingerprint m_files[TM_PROJECT_FILE_COUNT];
+
     // The total as shown: "%.2f" once scored, empty before.
     std::wstring TotalText() const;
 };
@@ -120,10 +131,14 @@ public:
     // Rebuilds the rows of entry index from standard and its record;
     // an index outside the list is ignored.
     void TakeRows(const CScoringProject& standard, const CScoringProject& student, size_t index);
+    // TakeRows for every student with a record.
+    void TakeAllRows(const CScoringProject& standard, const CScoringProjectList& students);
 
     // The share of one value in each category at the last TakeTotals (all 0
     // before): what the standard shows.
     float m_valueScores[TM_CATEGORY_COUNT];
+    // The standard project's five files at the last TakeTotals.
+    CFileFingerprint m_standardFiles[TM_PROJECT_FILE_COUNT];
     // The students, in list order; then the inputs without a project.
     std::vector<CScoreSheetEntry> m_entries;
 

@@ -11,6 +11,14 @@ CScoringProject::CScoringProject() : m_loadStatus(TM_LOAD_OK) {}
 
 CScoringProject::~CScoringProject() = default;
 
+bool CScoringProject::IsValueUnread(const std::wstring& name) const
+{
+    for (const std::wstring& unread : m_valuesWithoutFile)
+        if (unread == name)
+            return true;
+    return false;
+}
+
 bool CScoringProject::SetProjectPath(const std::wstring& path, float genInfoScore,
                                      float layerInfoScore, float goujianScore,
                                      float calcResultScore, float workDrawingScore,
@@ -101,6 +109,8 @@ void CScoringProject::ClearLoadNotes()
     m_missingResultFiles.clear();
     m_unrecognisedResultFiles.clear();
     m_valuesWithoutFile.clear();
+    for (CFileFingerprint& file : m_files)
+        file = CFileFingerprint();
     m_nameNotes.clear();
 }
 

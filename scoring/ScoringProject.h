@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "scoring/FloorTables.h"
+#include "scoring/ProjectFiles.h"
 #include "scoring/ScoringCategory.h"
 #include "scoring/ScoringCategoryItem.h"
 #include "scoring/ScoringGenInfoItem.h"
@@ -109,14 +110,19 @@ public:
     // Set by each load (emptied first). Result files, by the name derived
     // from the .prj file's: not found, or found with nothing recognised in
     // them ("无法识别"); the values made from such files (they hold the
-    // reader's initial values, not the project's); notes on names that
-    // differ only in case.
+    // reader's initial values, not the project's, and are no answer of the
+    // student's); notes on names that differ only in case.
     std::vector<std::wstring> m_missingResultFiles;
     std::vector<std::wstring> m_unrecognisedResultFiles;
     std::vector<std::wstring> m_valuesWithoutFile;
     std::vector<std::wstring> m_nameNotes;
-    // Empties the four lists above.
+    // Empties the four lists above and the files below.
     void ClearLoadNotes();
+    // Whether name is among m_valuesWithoutFile.
+    bool IsValueUnread(const std::wstring& name) const;
+    // What the last Load read of the .prj file and the four result files
+    // (TM_FILE_...): the same bytes the readers parsed.
+    CFileFingerprint m_files[TM_PROJECT_FILE_COUNT];
 };
 
 // Owning, ordered list of project records (the student projects).

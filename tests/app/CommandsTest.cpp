@@ -319,5 +319,20 @@ TEST_F(Commands, TheClassWorkbookHoldsEveryStudentAndTheClassFigures)
     // The chart counts the ten bands.
     const std::string chart = RunOutput("unzip -p '" + Utf8(path) + ".xlsx' xl/charts/chart1.xml");
     EXPECT_NE(chart.find("<c:f>'统计'!$B$12:$B$21</c:f>"), std::string::npos) << chart;
+
+    // The values in the standard's order, the share as a percentage; a
+    // value the student does not have is "(未读出)", and a tie goes to the
+    // first student's answer. No pair here.
+    EXPECT_NE(sheets.find("逐项分析\n"
+                          "类别,评分项,标准答案,答对人数,参评人数,答对比例,最常见错误答案,人数\n"
+                          "总信息,结构形式,2,2,2,100.0%,,\n"
+                          "总信息,振型组合数,15,1,2,50.0%,(未读出),1\n"
+                          "总信息,地下室层数,1,0,2,0.0%,0,1\n"
+                          "雷同检查\n"
+                          "工程甲,工程乙,原因,证据,相同错误数,不同于标准数,相同文件,相同错误示例\n"),
+              std::string::npos)
+        << sheets;
+    const std::string items = RunOutput("unzip -p '" + Utf8(path) + ".xlsx' xl/worksheets/sheet3.xml");
+    EXPECT_NE(items.find("<autoFilter ref=\"A1:H4\"/>"), std::string::npos) << items.substr(0, 800);
 }
 

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "app/Workspace.h"
+#include "gui/ClassAnalysisDlg.h"
 #include "gui/ProjGridCtrl.h"
 #include "gui/RibbonCommands.h"
 #include "gui/TmScoreView.h"
@@ -245,6 +246,49 @@ private slots:
         QVERIFY(ran);
         QCOMPARE(QSettings().value(QStringLiteral("Import/MaxUnpackGiB")).toInt(), 7);
         QCOMPARE(frame.Workspace().GetMaxUnpackBytes(), 7ull << 30);
+    }
+
+    void AStandardThatCannotGradeIsSaidOnceAndTheClassWorkbookRefusesWithIt()
+    {
+        Run("'" TM_CLI_PROGRAM "' standard '" TM_SAMPLES_DIR "/standard/frame.prj' -o '" +
+            m_class->FilePath("config.xml") + "' --select none >/dev/null 2>&1");
+        CTestFrame& frame = StartedFrame();
+        const QString refusal = QStringLiteral("没有选中任何有分值的评分项");
+        QCOMPARE(frame.MessageLog().count(refusal), 1);
+        QTest::keyClick(&frame, Qt::Key_X, Qt::AltModifier);
+        QVERIFY(frame.WaitIdle());
+        QCOMPARE(frame.MessageLog().count(refusal), 2);
+        QVERIFY(frame.m_messages.last().m_text.contains(refusal));
+        QVERIFY(!frame.CommandAction(TM_CMD_CLASS_ANALYSIS)->isEnabled());
+    }
+
+    void TheClassAnalysisOpensAfterComputingAndAPairShowsItsFirstStudent()
+    {
+        CTestFrame& frame = StartedFrame();
+        QAction* analysis = frame.CommandAction(TM_CMD_CLASS_ANALYSIS);
+        QVERIFY(!analysis->isEnabled());
+        const std::string copy = m_class->FilePath("class/王五抄");
+        Run("cp -r '" + m_class->FilePath("class/王五") + "' '" + copy + "'");
+        QVERIFY(frame.ImportPaths({QString::fromStdString(copy + "/frame.prj")}));
+        QVERIFY(frame.WaitIdle());
+        QVERIFY(frame.RunCommand(TM_CMD_COMPUTE));
+        QVERIFY(frame.WaitIdle());
+        QVERIFY(analysis->isEnabled());
+
+        QTest::keyClick(&frame, Qt::Key_N, Qt::AltModifier);
+        CClassAnalysisDlg* dialog = frame.findChild<CClassAnalysisDlg*>();
+        QVERIFY(dialog && dialog->isVisible());
+        QVERIFY(dialog->Items().rowCount() > 100);
+        QTableWidget& pairs = dialog->Pairs();
+        QCOMPARE(pairs.rowCount(), 1);
+        QCOMPARE(Cell(pairs, 0, 0), QStringLiteral("文件完全相同"));
+        QCOMPARE(Cell(pairs, 0, 1), QStringLiteral("王五"));
+        QCOMPARE(Cell(pairs, 0, 2), QStringLiteral("王五抄"));
+        emit pairs.cellDoubleClicked(0, 1);
+        QCOMPARE(frame.ProjectList().currentRow(), 2);
+        CTmScoreView& view = frame.ScoreView();
+        QCOMPARE(Cell(view, RowOf(view, QStringLiteral("施工图")), 2), QStringLiteral("未做"));
+        dialog->close();
     }
 
     void ClosingWritesTheStandardAndTheProjectList()

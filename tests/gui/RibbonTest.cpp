@@ -29,7 +29,8 @@ private slots:
         QCOMPARE(ribbon.Tabs().tabText(0), QStringLiteral("菜单"));
         QCOMPARE(ribbon.ApplicationButton()->size(), QSize(45, 45));
 
-        const QStringList texts = {"评分设置", "添加学生工程", "删除学生工程", "计算得分", "导出评分结果", "生成评分报告"};
+        const QStringList texts = {"评分设置",     "添加学生工程", "删除学生工程", "计算得分",
+                                   "导出评分结果", "生成评分报告", "导出评分明细", "班级分析"};
         QCOMPARE(ribbon.PanelButtons().size(), texts.size());
         for (int i = 0; i < texts.size(); ++i) {
             QToolButton* button = ribbon.PanelButtons()[i];
@@ -47,11 +48,14 @@ private slots:
         int shown = 0;
         for (QLabel* tip : ribbon.findChildren<QLabel*>(QStringLiteral("KeyTip")))
             shown += tip->isVisible() ? 1 : 0;
-        QCOMPARE(shown, 7);
+        QCOMPARE(shown, 9);
         QTest::keyRelease(&frame, Qt::Key_Alt, Qt::NoModifier);
         QTest::keyClick(&frame, Qt::Key_C, Qt::AltModifier);
         QVERIFY(frame.WaitIdle());
         QCOMPARE(frame.m_messages.last().m_text, QStringLiteral("计算完毕!"));
+        QAction* details = frame.CommandAction(TM_CMD_EXPORT_DETAILS);
+        QCOMPARE(details->statusTip(), QStringLiteral("导出班级评分明细工作簿（.xlsx）"));
+        QVERIFY(details->toolTip().startsWith(QStringLiteral("导出评分明细 (")));
 
         const QList<QLabel*> labels = frame.statusBar()->findChildren<QLabel*>();
         QStringList paneTexts;

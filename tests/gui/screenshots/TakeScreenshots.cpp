@@ -6,8 +6,11 @@
 // a dark look as OUT/tmscore-light.png and OUT/tmscore-dark.png, then
 // opens "评分设置" and saves its standard page and its "地震信息" page (a few
 // entries selected) as OUT/tmscore-settings-standard.png and
-// OUT/tmscore-settings-items.png, and "选项" as OUT/tmscore-options.png. Message
-// boxes are answered at once (Yes to questions) and printed on stderr.
+// OUT/tmscore-settings-items.png, "选项" as OUT/tmscore-options.png, and
+// last opens "班级分析" and saves its two tables as
+// OUT/tmscore-analysis-items.png and OUT/tmscore-analysis-pairs.png.
+// Message boxes are answered at once (Yes to questions) and printed on
+// stderr.
 // Run it on a display of its own (scripts/screenshots.sh uses Xvfb).
 #include <QApplication>
 #include <QDialog>
@@ -19,6 +22,7 @@
 #include <cstdio>
 
 #include "app/Workspace.h"
+#include "gui/ClassAnalysisDlg.h"
 #include "gui/MainFrame.h"
 #include "gui/ProjGridCtrl.h"
 #include "gui/RibbonCommands.h"
@@ -108,6 +112,22 @@ bool SaveOptions(CMainFrame& frame, const QString& out)
     return Settle(frame) && saved;
 }
 
+// Opens "班级分析" and saves its two tables.
+bool SaveClassAnalysis(CMainFrame& frame, const QString& out)
+{
+    if (!frame.RunCommand(TM_CMD_CLASS_ANALYSIS))
+        return false;
+    CClassAnalysisDlg* dialog = frame.findChild<CClassAnalysisDlg*>();
+    if (!dialog)
+        return false;
+    QTabWidget* tabs = dialog->findChild<QTabWidget*>();
+    bool saved = Save(*dialog, out + QStringLiteral("/tmscore-analysis-items.png"));
+    tabs->setCurrentIndex(1);
+    saved = Save(*dialog, out + QStringLiteral("/tmscore-analysis-pairs.png")) && saved;
+    dialog->close();
+    return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -148,5 +168,6 @@ int main(int argc, char** argv)
     frame.ChooseLook(210);
     const bool settings = SaveSettingsPages(frame, out);
     const bool options = SaveOptions(frame, out);
-    return light && dark && settings && options ? 0 : 1;
+    const bool analysis = SaveClassAnalysis(frame, out);
+    return light && dark && settings && options && analysis ? 0 : 1;
 }
