@@ -32,6 +32,7 @@ Change a student by changing its parameters in STUDENTS below and run the
 script again; the generated files are committed.
 """
 
+import argparse
 import copy
 import os
 import shutil
@@ -39,6 +40,7 @@ import subprocess
 import sys
 
 import orvex_output
+import sample_class
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 FIXED_TIME = 1262304000  # 2010-01-01, the time of every generated file
@@ -348,9 +350,23 @@ def write_archive(folder, archive):
 
 
 def main():
+    parser = argparse.ArgumentParser(description="Writes the sample class, or a class of any size.")
+    parser.add_argument("--class", dest="count", type=int, help="students in a generated class")
+    parser.add_argument("--out", help="folder of the generated class (standard/, archives/, class.tsv)")
+    parser.add_argument("--seed", default="tmscore", help="seed of the generated class (default: tmscore)")
+    parser.add_argument("--floors", type=int, default=0, help="storeys of its building (default: 10 to 40 from the seed)")
+    args = parser.parse_args()
+    os.environ["TZ"] = "UTC"
+    if args.count is not None:
+        if not args.out or args.count < 1:
+            parser.error("--class N needs N >= 1 and --out DIR")
+        if args.floors and not 6 <= args.floors <= 60:
+            parser.error("--floors takes 6 to 60")
+        standard = sample_class.make_class(args.count, args.out, args.seed, args.floors, project_files)
+        print("%s: %d students, %d storeys" % (args.out, args.count, standard["floors"]))
+        return
     if shutil.which("zip") is None:
         sys.exit("generate.py: Info-ZIP zip is needed (apt-get install zip)")
-    os.environ["TZ"] = "UTC"
     write_project(os.path.join(HERE, "standard"), standard_parameters())
     students = os.path.join(HERE, "students")
     archives = os.path.join(HERE, "archives")

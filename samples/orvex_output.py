@@ -198,6 +198,24 @@ def structure_text(p):
     lines.append("")
     pages.brk(lines)
 
+    lines += heading("各层构件截面统计")
+    lines.append(" 层号  塔号   构件    截面类型        数量     长度(m)    砼量(m3)    钢筋估算(t)")
+    sections = (("柱", "600x600"), ("柱", "500x500"), ("主梁", "300x700"), ("主梁", "300x600"), ("次梁", "250x500"),
+                ("次梁", "200x400"), ("连梁", "250x600"), ("板", "h=120"))
+    for storey in range(1, n + 1):
+        for kind, size in sections:
+            count = r.randint(4, 40)
+            length = count * r.uniform(3.0, 8.4)
+            lines.append("%6d%6d%6s%14s%9d%12.2f%12.2f%14.3f" % (storey, 1, kind, size, count, length,
+                                                               length * 0.18, length * 0.018))
+    lines.append("")
+    lines += heading("各楼层单位面积质量分布")
+    lines.append(" 层号  塔号   单位面积质量(kg/m2)   质量比")
+    for storey in range(1, n + 1):
+        lines.append("%6d%6d%20.2f%11.2f" % (storey, 1, 1000 * w[storey - 1] / 9.8 / 1000.0, r.uniform(0.9, 1.1)))
+    lines.append("")
+    pages.brk(lines)
+
     lines += heading("风荷载信息")
     for label in ("X 向正风", "X 向负风", "Y 向正风", "Y 向负风"):
         lines.append("  %s.." % label)
