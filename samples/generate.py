@@ -187,6 +187,10 @@ def numbers(values):
     return " ".join(out)
 
 
+def chunks(values, size):
+    return [values[i:i + size] for i in range(0, len(values), size)]
+
+
 def prj_text(p):
     n = p["floors"]
     lines = []
@@ -264,15 +268,20 @@ def prj_text(p):
     # and heights
     add("VESKO")
     add("0")
-    add(numbers(list(range(n))))
-    add(numbers([float(h) for h in p["storey_heights"]]))
+    # The program writes 20 lower-storey numbers, 10 heights and 35
+    # standard-storey tops to a line.
+    for line in chunks(list(range(n)), 20):
+        add(numbers(line))
+    for line in chunks([float(h) for h in p["storey_heights"]], 10):
+        add(numbers(line))
     add("1")
     add(str(n))
     # floor tables
     tops = p["standard_storey_tops"]
     add("标准层")
     add(str(len(tops)))
-    add(numbers(tops))
+    for line in chunks(tops, 35):
+        add(numbers(line))
     heights = p["storey_heights"]
     runs = []
     for storey, h in enumerate(heights, 1):
