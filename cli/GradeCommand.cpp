@@ -8,11 +8,12 @@
 // .7z) unpacked into the folder named after it beside it (--overwrite
 // answers Yes to "工程 %s 已存在，要覆盖吗？", otherwise No), a .prj file as
 // it is, a folder as the archives and .prj files directly in it; loads
-// every student (N at a time with --jobs); computes as "计算得分" does;
-// with --report writes every student's workbook as "生成评分报告" does,
-// with --summary the summary workbook as "导出评分结果" does and with
-// --details the class workbook as "导出评分明细" does. With --output-dir,
-// the students' workbooks go into DIR (named after their project folders)
+// every student (N at a time with --jobs, by default one per core);
+// computes as "计算得分" does; with --report writes every student's
+// workbook as "生成评分报告" does, with --summary the summary workbook as
+// "导出评分结果" does and with --details the class workbook as
+// "导出评分明细" does. With --output-dir, the students' workbooks go into
+// DIR (named after their project folders)
 // instead of beside each folder, and relative --summary and --details
 // names are taken in DIR.
 //
@@ -47,6 +48,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 #include "app/TextColumns.h"
 #include "app/Workspace.h"
@@ -185,7 +187,9 @@ int RunGrade(const std::vector<std::string>& args)
         return Usage("name the scoring standard with --standard FILE");
     if (arguments.m_operands.empty())
         return Usage("name at least one student archive (.zip, .rar, .7z), project (.prj) or folder of them");
-    int jobs = 1;
+    // Loading on every core gives the results and messages of one thread,
+    // in the same order, sooner.
+    int jobs = std::max(1, std::min((int)std::thread::hardware_concurrency(), kMaxJobs));
     if (arguments.Has("--jobs")) {
         const std::string text = arguments.Value("--jobs");
         char* end = nullptr;
