@@ -6,7 +6,8 @@ our writer.
 Reads every student workbook under FOLDER (*.xls but the summary, 评分汇总 /
 汇总), every sheet's cells with their types, with xlrd first; only the
 writing with xlwt is timed (texts and numbers in the same cells, no
-formats: the lighter job). Prints "<workbooks> <cells> <seconds>".
+formats: the lighter job). Prints "<workbooks> <cells> <wall seconds> <cpu
+seconds>".
 """
 import os
 import sys
@@ -32,7 +33,7 @@ def main():
                 sheets.append((sheet.name, cells))
             books.append((name, sheets))
     count = sum(len(cells) for _, sheets in books for _, cells in sheets)
-    start = time.perf_counter()
+    start, start_cpu = time.perf_counter(), time.process_time()
     for i, (name, sheets) in enumerate(books):
         book = xlwt.Workbook(encoding="utf-8")
         for sheet_name, cells in sheets:
@@ -40,7 +41,7 @@ def main():
             for r, c, value, kind in cells:
                 sheet.write(r, c, value)
         book.save(os.path.join(out, "%d.xls" % i))
-    print("%d %d %.6f" % (len(books), count, time.perf_counter() - start))
+    print("%d %d %.6f %.6f" % (len(books), count, time.perf_counter() - start, time.process_time() - start_cpu))
 
 
 if __name__ == "__main__":

@@ -18,6 +18,7 @@ PACKAGES=(
   libreoffice-calc-nogui  # the read-back tests open written workbooks in LibreOffice
   clang libclang-rt-14-dev  # the fuzz targets (TM_FUZZ)
   valgrind  # the leak and memory-error check of a whole grading run
+  time bc  # bench/grade_class.sh: peak memory (/usr/bin/time -v) and its ratios
 )
 
 missing=()
