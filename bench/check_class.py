@@ -23,9 +23,9 @@ def fits(kind, student):
         return student["totalText"] == "100.00"
     if kind == "within":
         return total >= 95.0
-    if kind in ("off", "weak-storey", "damaged-result"):
+    if kind in ("off", "weak-storey", "damaged-result", "missing-results"):
         return total < 100.0
-    if kind in ("missing-results", "model-only"):
+    if kind == "model-only":
         return total < 95.0
     return True
 
