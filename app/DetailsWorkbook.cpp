@@ -17,9 +17,12 @@ namespace {
 
 const char kDetailsSheet[] = "评分明细";
 const char kStatisticsSheet[] = "统计";
-// Columns of the first sheet: name, status, six categories, total.
+// Columns of the first sheet: name, status, six categories, total, note.
 const int kScoreColumn = 2;
 const int kTotalColumn = kScoreColumn + TM_CATEGORY_COUNT;
+// What a student's load lacked (missing result files, ...), beside the
+// scores it cost.
+const int kNoteColumn = kTotalColumn + 1;
 const char kNumberFormat[] = "0.00";
 
 std::string Utf8(const std::wstring& text)
@@ -78,6 +81,7 @@ void WriteDetails(lxw_worksheet* sheet, const CScoreSheet& scores, const CFormat
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
         WriteText(sheet, 0, kScoreColumn + k, GetCategoryName(k), formats.m_header, widths);
     WriteText(sheet, 0, kTotalColumn, L"总分", formats.m_header, widths);
+    WriteText(sheet, 0, kNoteColumn, L"说明", formats.m_header, widths);
 
     int row = 1;
     for (const CScoreSheetEntry& entry : scores.m_entries) {
@@ -90,11 +94,13 @@ void WriteDetails(lxw_worksheet* sheet, const CScoreSheet& scores, const CFormat
                 WriteScore(sheet, row, kScoreColumn + k, entry.m_categoryScores[k], formats, widths);
             WriteScore(sheet, row, kTotalColumn, entry.m_total, formats, widths);
         }
+        if (!entry.m_note.empty())
+            WriteText(sheet, row, kNoteColumn, entry.m_note, nullptr, widths);
         ++row;
     }
     widths.Apply(sheet);
     worksheet_freeze_panes(sheet, 1, 0);
-    worksheet_autofilter(sheet, 0, 0, (lxw_row_t)(row - 1), kTotalColumn);
+    worksheet_autofilter(sheet, 0, 0, (lxw_row_t)(row - 1), kNoteColumn);
 }
 
 // The band's label: "0-10", ..., "90-100"; the last of the most bands

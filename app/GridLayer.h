@@ -48,6 +48,9 @@ public:
     // Cells outside the grid are ignored (set) or empty (get).
     virtual void SetItemText(int row, int column, const std::wstring& text) = 0;
     virtual std::wstring GetItemText(int row, int column) const = 0;
+    // A text shown when the pointer rests on the cell; empty for none.
+    virtual void SetItemToolTip(int row, int column, const std::wstring& text) = 0;
+    virtual std::wstring GetItemToolTip(int row, int column) const = 0;
     // format: TM_GRID_... bits.
     virtual void SetItemFormat(int row, int column, unsigned format) = 0;
     virtual void SetItemReadOnly(int row, int column) = 0;

@@ -95,6 +95,18 @@ std::wstring CMemoryGrid::GetItemText(int row, int column) const
     return cell ? cell->m_text : std::wstring();
 }
 
+void CMemoryGrid::SetItemToolTip(int row, int column, const std::wstring& text)
+{
+    if (CCell* cell = Find(row, column))
+        cell->m_toolTip = text;
+}
+
+std::wstring CMemoryGrid::GetItemToolTip(int row, int column) const
+{
+    const CCell* cell = Find(row, column);
+    return cell ? cell->m_toolTip : std::wstring();
+}
+
 void CMemoryGrid::SetItemFormat(int row, int column, unsigned format)
 {
     if (CCell* cell = Find(row, column))

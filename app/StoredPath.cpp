@@ -1,6 +1,7 @@
 // Storing paths with non-UTF-8 bytes: GBK lines, %XX escapes.
 #include "app/StoredPath.h"
 
+#include "tools/FileNameLookup.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
 
@@ -40,15 +41,20 @@ std::string ProjectListLine(const std::wstring& path)
     return line;
 }
 
-std::wstring ProjectListPath(const std::string& line)
+std::wstring ProjectListPath(const std::string& line, TMTOOLS::OS::CFileNameLookup& names)
 {
-    std::wstring path;
-    TMTOOLS::String::EncodeUnicode(kGbk, line, path);
-    if (TMTOOLS::OS::FileExist(path.c_str()))
-        return path;
-    TMTOOLS::String::EncodeUnicode(0, line, path);
-    if (TMTOOLS::OS::FileExist(path.c_str()))
-        return path;
+    std::wstring gbk, bytes;
+    TMTOOLS::String::EncodeUnicode(kGbk, line, gbk);
+    TMTOOLS::String::EncodeUnicode(0, line, bytes);
+    for (const std::wstring& path : {gbk, bytes}) {
+        if (TMTOOLS::OS::FileExist(path.c_str()))
+            return path;
+    }
+    for (const std::wstring& path : {gbk, bytes}) {
+        const std::wstring found = names.Find(path);
+        if (TMTOOLS::OS::FileExist(found.c_str()))
+            return found;
+    }
     return std::wstring();
 }
 

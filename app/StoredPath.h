@@ -16,14 +16,22 @@
 
 #include <string>
 
+namespace TMTOOLS {
+namespace OS {
+class CFileNameLookup;
+}
+}  // namespace TMTOOLS
+
 // path carries bytes that are not UTF-8 (escapes U+DC80..U+DCFF).
 bool HasByteEscapes(const std::wstring& path);
 
 // The projectlist.txt line of path (no line end), and the path of a line.
 std::string ProjectListLine(const std::wstring& path);
 // The line read as GBK when that names an existing file, else as file-
-// system bytes when those do; empty when neither does.
-std::wstring ProjectListPath(const std::string& line);
+// system bytes when those do; failing both, the same two readings with
+// names that differ only in letter case found through names (a list
+// written on Windows); empty when none does.
+std::wstring ProjectListPath(const std::string& line, TMTOOLS::OS::CFileNameLookup& names);
 
 // The bytes of path with %XX escapes, and back (false for a malformed
 // text).

@@ -13,6 +13,7 @@
 #include "app/AppWindowLayer.h"
 #include "app/FolderTree.h"
 #include "archive/ArchiveUnpack.h"
+#include "archive/ZipNames.h"
 #include "tools/TmMessage.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
@@ -139,6 +140,8 @@ bool HoistSingleProjectFolder(const std::wstring& folder, int& candidates)
     std::wstring chosen;
     for (const std::wstring& name : names) {
         struct stat st;
+        if (ZipNames::IsDesktopLitter(name))
+            continue;  // __MACOSX, unpacked by some other tool
         if (StatOf(folder + L"/" + name, st, false) && S_ISDIR(st.st_mode) &&
             !CStudentImport::FindProjectFile(folder + L"/" + name).empty()) {
             ++candidates;
@@ -207,7 +210,9 @@ std::wstring CStudentImport::FindProjectFile(const std::wstring& folder)
         std::wstring name;
         TMTOOLS::OS::GetShortFilePath(entry, name);
         struct stat st;
-        if (HasProjectExtension(name) && StatOf(entry, st, false) && S_ISREG(st.st_mode))
+        // "._frame.prj", a Mac's resource file, sorts before frame.prj.
+        if (HasProjectExtension(name) && !ZipNames::IsDesktopLitter(name) && StatOf(entry, st, false) &&
+            S_ISREG(st.st_mode))
             return entry;
     }
     return std::wstring();
@@ -257,6 +262,10 @@ void CStudentImport::AddFolder(const std::wstring& input, const std::wstring& fo
     for (const std::wstring& entry : entries) {
         struct stat st;
         if (!StatOf(entry, st) || !S_ISREG(st.st_mode) || !(HasProjectExtension(entry) || IsArchiveName(entry)))
+            continue;
+        std::wstring name;
+        TMTOOLS::OS::GetShortFilePath(entry, name);
+        if (ZipNames::IsDesktopLitter(name))
             continue;
         if (m_window.CancelRequested())
             return;

@@ -65,8 +65,8 @@ public:
     // extension; empty when that name is empty or the path has no "/".
     static std::wstring ArchiveDestination(const std::wstring& archivePath);
     // The first regular file at the top of folder (names in byte order)
-    // whose name is longer than 4 and ends in ".prj" in any case; empty
-    // when none.
+    // whose name is longer than 4 and ends in ".prj" in any case, a Mac's
+    // "._" resource file aside; empty when none.
     static std::wstring FindProjectFile(const std::wstring& folder);
     // Whether path names a hand-in archive by its extension.
     static bool IsArchiveName(const std::wstring& path);

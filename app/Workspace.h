@@ -54,6 +54,7 @@ enum TmStandardState {
     TM_STANDARD_BAD_PATH,      // not a usable .prj path (no message when read)
     TM_STANDARD_BAD_SCORE,     // a category score the settings dialog refuses
     TM_STANDARD_NOT_LOADED,    // missing, or its model did not read
+    TM_STANDARD_LACKS_RESULTS, // a selected value's result file is missing or unrecognised
     TM_STANDARD_NO_SELECTION,  // no selected value in a category worth points
 };
 

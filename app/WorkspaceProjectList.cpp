@@ -11,6 +11,7 @@
 #include "app/AtomicFile.h"
 #include "app/StoredPath.h"
 #include "app/Workspace.h"
+#include "tools/FileNameLookup.h"
 #include "tools/TmInputFile.h"
 #include "tools/TmMessage.h"
 #include "tools/TmOS.h"
@@ -92,6 +93,8 @@ int CWorkspace::ReadProjectList()
     while ((n = fread(buffer, 1, sizeof buffer, file)) > 0)
         text.append(buffer, n);
     fclose(file);
+    // A list written on Windows may spell a name in another case.
+    TMTOOLS::OS::CFileNameLookup names;
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
@@ -102,7 +105,7 @@ int CWorkspace::ReadProjectList()
             line.pop_back();
         start = end + 1;
         // Projects deleted since the list was written drop out silently.
-        const std::wstring path = ProjectListPath(line);
+        const std::wstring path = ProjectListPath(line, names);
         if (!path.empty())
             m_studentPaths.push_back(path);
     }

@@ -6,6 +6,7 @@
 //     <总信息 value-name="1" other-name="0" ... />
 //     ... one element per category, in category order
 // </标准工程信息>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +19,7 @@
 #include "app/StandardDocument.h"
 #include "app/StoredPath.h"
 #include "app/Workspace.h"
+#include "tools/FileNameLookup.h"
 #include "tools/TmMessage.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
@@ -222,6 +224,10 @@ bool CWorkspace::ReadScoringStandard(const std::wstring& path)
     if (root) {
         if (const char* prjPath = root->Attribute(kPathAttribute))
             m_standardPrjPath = InFolderOf(path, StoredStandardPath(*root, prjPath));
+        // A standard file written on Windows may spell the name in another
+        // case than the disk has it.
+        if (!m_standardPrjPath.empty() && !TMTOOLS::OS::FileExist(m_standardPrjPath.c_str()))
+            m_standardPrjPath = TMTOOLS::OS::CFileNameLookup().Find(m_standardPrjPath);
         for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
             // Absent or non-numeric attributes keep the score. A negative or
             // infinite one is taken: CheckStandard then refuses the standard
@@ -333,6 +339,27 @@ TmStandardState CWorkspace::CheckStandard(std::wstring* said) const
                                    standard.GetLoadStatusText().c_str());
         return TM_STANDARD_NOT_LOADED;
     }
+    // A selected value whose result file the standard lacks would hold the
+    // reader's initial value and give every student nothing for it.
+    std::vector<std::wstring> unanswerable;
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
+        for (const std::unique_ptr<CTmData>& value : standard.GetItem(k).GetValues()) {
+            if (value->m_selected && std::find(standard.m_valuesWithoutFile.begin(), standard.m_valuesWithoutFile.end(),
+                                               value->m_name) != standard.m_valuesWithoutFile.end())
+                unanswerable.push_back(value->m_name);
+        }
+    }
+    if (!unanswerable.empty()) {
+        const size_t kListed = 5;
+        std::wstring names;
+        for (size_t i = 0; i < unanswerable.size() && i < kListed; ++i)
+            names += (i ? L"、" : L"") + unanswerable[i];
+        if (unanswerable.size() > kListed)
+            names += stringFormat(L" 等 %d 项", (int)unanswerable.size());
+        message = stringFormat(L"标准工程 %s %s，选中的评分项 %s 没有标准值，不能评分!", path,
+                               standard.GetLoadNoteText().c_str(), names.c_str());
+        return TM_STANDARD_LACKS_RESULTS;
+    }
     // A category counts when a selected value in it is worth something.
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
         if (standard.GetItem(k).GetValueScore() > 0.0f)
@@ -355,7 +382,7 @@ void CWorkspace::AnnounceStandardProblem()
 {
     std::wstring message;
     const TmStandardState state = CheckStandard(&message);
-    if (state == TM_STANDARD_BAD_SCORE || state == TM_STANDARD_NO_SELECTION)
+    if (state == TM_STANDARD_BAD_SCORE || state == TM_STANDARD_LACKS_RESULTS || state == TM_STANDARD_NO_SELECTION)
         TMTOOLS::OS::TmShowMessage(message.c_str(), L"提示");
 }
 

@@ -82,6 +82,10 @@ void CWorkspace::ShowProjectRows()
         WriteRowNumber(grid, row, kProjectColumns);
         grid.SetItemText(row, 1, entry.m_prjPath);
         grid.SetItemText(row, 2, entry.m_status);
+        // The status stays the load's; what the load lacked is said where
+        // the pointer rests, on the path and the status.
+        grid.SetItemToolTip(row, 1, entry.m_note);
+        grid.SetItemToolTip(row, 2, entry.m_note);
         // A row that held another project's total must not keep it: the
         // new records are unscored.
         grid.SetItemText(row, 3, entry.TotalText());

@@ -92,6 +92,8 @@ void UnpackZipEntries(ZipHandle archive, const std::wstring& folder, const CArch
             result.m_status = BlameOfUnreadableEntry(reader, index);
             return;
         }
+        if (ZipNames::IsDesktopLitter(entry.m_name))
+            continue;
         uint16_t method = 0, flags = 0;
         if (reader.EntryStorage(index, method, flags) && (flags & kZipEncrypted)) {
             result.m_status = ArchiveUnpackStatus::Encrypted;

@@ -7,8 +7,10 @@
 // are absolute, carry a drive letter or climb with ".." are refused, and so
 // are links, devices and other entries that are neither files nor folders;
 // entry count and sizes are bounded (CArchiveLimits). Names are decoded as
-// the archive says (UTF-8, UTF-16), otherwise as GBK, what Chinese Windows
-// tools write.
+// the archive says (UTF-8, UTF-16), otherwise as UTF-8 when they look like
+// it, else as GBK, what Chinese Windows tools write; "\" separates folders.
+// What desktops leave beside the files (__MACOSX, "._" files, .DS_Store,
+// Thumbs.db, desktop.ini) is skipped without a word.
 //
 // What it does not do: choose the folder, look for a project, or talk to
 // the user. The status says what went wrong; the caller words it.

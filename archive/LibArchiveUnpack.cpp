@@ -47,21 +47,14 @@ private:
 
 // UTF-8 when libarchive could give it (7z names are UTF-16, rar names
 // either flagged Unicode or, by the option set below, GBK); otherwise the
-// stored bytes, as UTF-8 if they are, else as GBK.
+// stored bytes, as UTF-8 if they look like it, else as GBK.
 std::wstring EntryName(archive_entry* entry)
 {
-    std::wstring name;
-    if (const char* utf8 = archive_entry_pathname_utf8(entry)) {
-        TMTOOLS::String::EncodeUnicode(65001, utf8, name);
-    } else if (const char* raw = archive_entry_pathname(entry)) {
-        const std::string bytes(raw);
-        TMTOOLS::String::EncodeUnicode(ZipNames::IsValidUtf8(bytes) ? 65001 : 936, bytes, name);
-    }
-    for (wchar_t& ch : name) {
-        if (ch == L'\\')
-            ch = L'/';
-    }
-    return name;
+    if (const char* utf8 = archive_entry_pathname_utf8(entry))
+        return ZipNames::Decode(utf8, true);
+    if (const char* raw = archive_entry_pathname(entry))
+        return ZipNames::DecodeUnflagged(raw);
+    return std::wstring();
 }
 
 // What a failed libarchive call means for the user.
@@ -132,6 +125,8 @@ private:
     ArchiveUnpackStatus WriteEntry(int index, archive_entry* entry)
     {
         const std::wstring name = EntryName(entry);
+        if (ZipNames::IsDesktopLitter(name))
+            return ArchiveUnpackStatus::Ok;
         const mode_t type = archive_entry_filetype(entry);
         const bool folder = type == AE_IFDIR;
         // Links (hard ones too), devices and pipes are never made.

@@ -1,6 +1,9 @@
 // Entry-name decoding and vetting.
 #include "archive/ZipNames.h"
 
+#include <zlib.h>
+
+#include "archive/ZipFile.h"
 #include "tools/TmString.h"
 
 namespace ZipNames {
@@ -9,59 +12,78 @@ namespace {
 
 const unsigned kCodePageUtf8 = 65001;
 const unsigned kCodePageGbk = 936;
-const int kHostUnix = 3;
-const int kHostMacOs = 19;
+const unsigned kUnicodePathField = 0x7075;
 
-}  // namespace
-
-bool IsValidUtf8(const std::string& bytes)
+void SlashesForBackslashes(std::wstring& name)
 {
-    const unsigned char* p = (const unsigned char*)bytes.data();
-    size_t n = bytes.size();
-    for (size_t i = 0; i < n;) {
-        unsigned c = p[i];
-        size_t extra;
-        unsigned minimum;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1;
-            minimum = 0x80;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2;
-            minimum = 0x800;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3;
-            minimum = 0x10000;
-        } else {
-            return false;
-        }
-        if (n - i <= extra)
-            return false;
-        unsigned code = c & (0x3F >> extra);
-        for (size_t k = 1; k <= extra; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80)
-                return false;
-            code = code << 6 | (p[i + k] & 0x3F);
-        }
-        if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        i += extra + 1;
-    }
-    return true;
-}
-
-std::wstring Decode(const std::string& stored, bool utf8Flag, int hostSystem)
-{
-    bool utf8 = utf8Flag || ((hostSystem == kHostUnix || hostSystem == kHostMacOs) && IsValidUtf8(stored));
-    std::wstring name;
-    TMTOOLS::String::EncodeUnicode(utf8 ? kCodePageUtf8 : kCodePageGbk, stored, name);
     for (wchar_t& ch : name) {
         if (ch == L'\\')
             ch = L'/';
     }
+}
+
+// The UTF-8 name of an Info-ZIP Unicode path field for stored, if extra
+// holds a usable one: version 1, the CRC-32 of stored, valid UTF-8.
+bool UnicodePath(const std::string& stored, const unsigned char* extra, size_t length, std::string& utf8)
+{
+    size_t p = 0;
+    while (extra && p + 4 <= length) {
+        const unsigned id = ZipLe16(extra + p);
+        const size_t size = ZipLe16(extra + p + 2);
+        const size_t start = p + 4;
+        p = start + size;
+        if (id != kUnicodePathField)
+            continue;
+        if (p > length || size < 5 || extra[start] != 1)
+            return false;
+        const uint32_t crc = (uint32_t)crc32(crc32(0L, Z_NULL, 0), (const Bytef*)stored.data(), (uInt)stored.size());
+        if (ZipLe32(extra + start + 1) != crc)
+            return false;
+        utf8.assign((const char*)extra + start + 5, size - 5);
+        return !utf8.empty() && utf8.find('\0') == std::string::npos &&
+               TMTOOLS::String::IsValidUtf8(utf8.data(), utf8.size());
+    }
+    return false;
+}
+
+}  // namespace
+
+std::wstring Decode(const std::string& stored, bool utf8Flag, const unsigned char* extra, size_t extraLength)
+{
+    std::wstring name;
+    std::string unicode;
+    if (UnicodePath(stored, extra, extraLength, unicode))
+        TMTOOLS::String::EncodeUnicode(kCodePageUtf8, unicode, name);
+    else if (utf8Flag)
+        TMTOOLS::String::EncodeUnicode(kCodePageUtf8, stored, name);
+    else
+        return DecodeUnflagged(stored);
+    SlashesForBackslashes(name);
     return name;
+}
+
+std::wstring DecodeUnflagged(const std::string& bytes)
+{
+    const bool utf8 = TMTOOLS::String::LooksLikeUtf8(bytes.data(), bytes.size());
+    std::wstring name;
+    TMTOOLS::String::EncodeUnicode(utf8 ? kCodePageUtf8 : kCodePageGbk, bytes, name);
+    SlashesForBackslashes(name);
+    return name;
+}
+
+bool IsDesktopLitter(const std::wstring& name)
+{
+    const std::vector<std::wstring> parts = Components(name);
+    for (const std::wstring& part : parts) {
+        if (part == L"__MACOSX")
+            return true;
+    }
+    if (parts.empty())
+        return false;
+    const std::wstring& last = parts.back();
+    return last.compare(0, 2, L"._") == 0 || last == L".DS_Store" ||
+           TMTOOLS::String::EqualAsciiNoCase(last, L"Thumbs.db") ||
+           TMTOOLS::String::EqualAsciiNoCase(last, L"desktop.ini");
 }
 
 bool IsSafe(const std::wstring& name)

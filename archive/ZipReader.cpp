@@ -136,7 +136,7 @@ ZipResult CZipReader::Describe(int index, ZipEntry& entry, uint32_t* externalAtt
     ZipEntry described;
     memset(&described, 0, sizeof described);
     described.m_index = index;
-    std::wstring name = ZipNames::Decode(record.m_name, record.HasUtf8Name(), record.HostSystem());
+    std::wstring name = ZipNames::Decode(record.m_name, record.HasUtf8Name(), extra.data(), extra.size());
     // At most 259 bytes were stored and each gives at most one character.
     size_t length = std::min<size_t>(name.size(), kZipMaxName - 1);
     wmemcpy(described.m_name, name.data(), length);

@@ -88,6 +88,14 @@ std::string Number(float value)
     return buffer;
 }
 
+std::string QuotedList(const std::vector<std::wstring>& texts)
+{
+    std::string list = "[";
+    for (size_t i = 0; i < texts.size(); ++i)
+        list += (i ? ", " : "") + CJsonWriter::Quote(texts[i]);
+    return list + "]";
+}
+
 std::wstring Padded(const std::wstring& text, int width)
 {
     int pad = width - DisplayColumns(text);
@@ -104,8 +112,12 @@ void PrintTable(const CScoreSheet& sheet)
                                     Padded(L"状态", 12).c_str(), L"总分");
     for (size_t i = 0; i < sheet.m_entries.size(); ++i) {
         const CScoreSheetEntry& student = sheet.m_entries[i];
-        out += stringFormat(L"%4d  %s  %s  %8s\n", (int)i + 1, Padded(student.m_folderName, nameWidth).c_str(),
+        out += stringFormat(L"%4d  %s  %s  %8s", (int)i + 1, Padded(student.m_folderName, nameWidth).c_str(),
                             Padded(student.m_status, 12).c_str(), student.TotalText().c_str());
+        // What the load lacked follows the total, on the student's line.
+        if (!student.m_note.empty())
+            out += L"  " + student.m_note;
+        out += L"\n";
     }
     std::string text = Utf8(out);
     fwrite(text.data(), 1, text.size(), stdout);
@@ -114,8 +126,13 @@ void PrintTable(const CScoreSheet& sheet)
 void PrintJson(const CWorkspace& workspace)
 {
     const CScoreSheet& sheet = workspace.GetScoreSheet();
-    std::string out = "{\"standard\": {\"project\": " + CJsonWriter::Quote(workspace.GetStandardProject()->m_prjPath) +
-                      ", \"loaded\": " + (workspace.IsStandardLoaded() ? "true" : "false") + ", \"valueScores\": [";
+    const CScoringProject& standard = *workspace.GetStandardProject();
+    std::vector<std::wstring> missing = standard.m_missingResultFiles;
+    missing.insert(missing.end(), standard.m_unrecognisedResultFiles.begin(), standard.m_unrecognisedResultFiles.end());
+    std::string out = "{\"standard\": {\"project\": " + CJsonWriter::Quote(standard.m_prjPath) +
+                      ", \"loaded\": " + (workspace.IsStandardLoaded() ? "true" : "false") +
+                      ", \"missing\": " + QuotedList(missing) + ", \"note\": " +
+                      CJsonWriter::Quote(standard.GetLoadNoteText()) + ", \"valueScores\": [";
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
         out += (k ? ", " : "") + Number(sheet.m_valueScores[k]);
     out += "]},\n \"students\": [";
@@ -125,6 +142,7 @@ void PrintJson(const CWorkspace& workspace)
         out += "{\"project\": " + CJsonWriter::Quote(student.m_prjPath) +
                ", \"input\": " + CJsonWriter::Quote(student.m_input) + ", \"loaded\": " +
                (student.m_loaded ? "true" : "false") + ", \"status\": " + CJsonWriter::Quote(student.m_status) +
+               ", \"missing\": " + QuotedList(student.m_missing) + ", \"note\": " + CJsonWriter::Quote(student.m_note) +
                ", \"categories\": [";
         for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
             out += k ? ", " : "";
@@ -224,6 +242,10 @@ int RunGrade(const std::vector<std::string>& args)
         fprintf(stderr, "tmscore-cli grade: %s: %s\n", standardFile.c_str(), Utf8(problem).c_str());
         return TM_CLI_FAILED;
     }
+    // Usable, but short of files no selected value needs: said all the same.
+    const std::wstring standardNote = workspace.GetStandardProject()->GetLoadNoteText();
+    if (!standardNote.empty())
+        fprintf(stderr, "tmscore-cli grade: %s: %s\n", standardFile.c_str(), Utf8(standardNote).c_str());
 
     // The inputs in command-line order, as "添加学生工程" takes them; the
     // folders stay locked against other runs until the grading is done.

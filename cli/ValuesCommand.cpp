@@ -119,6 +119,15 @@ int RunValues(const std::vector<std::string>& args)
     json.Bool(loaded);
     json.Key("status");
     json.String(project.GetLoadStatusText());
+    json.Key("missing");
+    json.BeginArray();
+    for (const std::vector<std::wstring>* files : {&project.m_missingResultFiles, &project.m_unrecognisedResultFiles}) {
+        for (const std::wstring& file : *files)
+            json.String(file);
+    }
+    json.EndArray();
+    json.Key("note");
+    json.String(project.GetLoadNoteText());
     json.Key("categories");
     json.BeginArray();
     for (int category = 0; category < TM_CATEGORY_COUNT; ++category) {

@@ -120,6 +120,18 @@ std::wstring CTmGridCtrl::GetItemText(int row, int column) const
     return m_cells.GetItemText(row, column);
 }
 
+void CTmGridCtrl::SetItemToolTip(int row, int column, const std::wstring& text)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_cells.SetItemToolTip(row, column, text);
+}
+
+std::wstring CTmGridCtrl::GetItemToolTip(int row, int column) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_cells.GetItemToolTip(row, column);
+}
+
 void CTmGridCtrl::SetItemFormat(int row, int column, unsigned format)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -212,10 +224,16 @@ void CTmGridCtrl::ShowCells()
             for (int c = 0; c < columns; ++c) {
                 const QString text = ToQString(m_cells.GetItemText(r + fixedRows, c + fixedColumns));
                 const Qt::Alignment alignment = AlignmentOf(m_cells.GetItemFormat(r + fixedRows, c + fixedColumns));
-                if (QTableWidgetItem* cell = item(r, c))
+                QTableWidgetItem* cell = item(r, c);
+                if (cell) {
                     ShowItem(cell, text, alignment);
-                else
-                    setItem(r, c, NewItem(text, alignment));
+                } else {
+                    cell = NewItem(text, alignment);
+                    setItem(r, c, cell);
+                }
+                const QString tip = ToQString(m_cells.GetItemToolTip(r + fixedRows, c + fixedColumns));
+                if (cell->toolTip() != tip)
+                    cell->setToolTip(tip);
             }
         }
         FitNarrowColumns(fixedColumns, columns);

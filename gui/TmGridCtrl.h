@@ -43,6 +43,8 @@ public:
     void SetColumnWidth(int column, int width) override;
     void SetItemText(int row, int column, const std::wstring& text) override;
     std::wstring GetItemText(int row, int column) const override;
+    void SetItemToolTip(int row, int column, const std::wstring& text) override;
+    std::wstring GetItemToolTip(int row, int column) const override;
     void SetItemFormat(int row, int column, unsigned format) override;
     void SetItemReadOnly(int row, int column) override;
     void GetSelectedCells(std::vector<CGridCell>& cells) const override;

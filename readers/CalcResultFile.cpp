@@ -53,7 +53,7 @@ bool Contains(const std::wstring& text, const wchar_t* key, size_t keyLength)
 }  // namespace
 
 CCalcResultFile::CCalcResultFile()
-    : m_file(nullptr), m_reader(nullptr), m_next(0), m_keptChars(0), m_streaming(false)
+    : m_file(nullptr), m_foundAny(false), m_reader(nullptr), m_next(0), m_keptChars(0), m_streaming(false)
 {
 }
 
@@ -75,6 +75,8 @@ bool CCalcResultFile::Open(const std::wstring& path)
         return false;
     // Also starts the line count afresh and clears the end flag.
     m_reader.SetFileName(path.c_str());
+    m_reader.DetectEncoding(m_file);
+    m_foundAny = false;
     return true;
 }
 
@@ -140,7 +142,10 @@ void CCalcResultFile::Close()
 
 bool CCalcResultFile::Find(const wchar_t* text)
 {
-    return FindText(text) != nullptr;
+    if (!FindText(text))
+        return false;
+    m_foundAny = true;
+    return true;
 }
 
 // The line reader's FindString over the kept lines: reads until a line
@@ -178,6 +183,7 @@ bool CCalcResultFile::FindLine(const wchar_t* text, std::wstring& line)
     if (!found || m_reader.m_isEnd)
         return false;
     line = *found;
+    m_foundAny = true;
     return true;
 }
 

@@ -2,8 +2,10 @@
 // few ways the result reader walks such a file (find a heading, skip lines,
 // take the next line bare or trimmed, split a row into numbers).
 //
-// The files are GBK with CR LF line ends; the tools library's line reader
-// decodes them, so no process locale is involved. A file that is missing or
+// The files are GBK with CR LF line ends, or UTF-8 when a student saved
+// one again in a modern editor (with or without a byte-order mark); the
+// tools library's line reader tells them apart and decodes them, so no
+// process locale is involved. A file that is missing or
 // cannot be opened is not an error: the caller simply records nothing. The
 // file is opened for reading only (the analysis program's files may be
 // read-only; nothing is ever written to them).
@@ -68,6 +70,9 @@ public:
     std::wstring ReadTrimmed();
     // True once a read has met the end of the file.
     bool AtEnd() const { return m_reader.m_isEnd; }
+    // Whether any Find or FindLine since the open has found its text: a
+    // file in which none did holds nothing this reader recognises.
+    bool FoundAny() const { return m_foundAny; }
 
     CReadALine& Reader() { return m_reader; }
 
@@ -90,6 +95,7 @@ private:
 
     FILE* m_file;
     std::wstring m_path;
+    bool m_foundAny;
     CReadALine m_reader;
     std::vector<CKeptLine> m_kept;
     size_t m_next;        // index of the next kept line to replay

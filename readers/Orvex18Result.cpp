@@ -138,7 +138,7 @@ void CORVEX18Result::ReadResults(const std::wstring& prjPath)
     if (prjPath.size() <= 4)
         return;
     const std::wstring basePath = prjPath.substr(0, prjPath.size() - 4);
-    CCalcResultFiles files;
+    CCalcResultFiles files(m_names);
     m_files = &files;
 
     ReadTotalWeight(basePath);
@@ -157,6 +157,14 @@ void CORVEX18Result::ReadResults(const std::wstring& prjPath)
     ReadWeakStoreys(basePath, L"侧向刚度比(抗规3.4.3条文说明)");
     ReadWeakStoreys(basePath, L"修正侧向刚度比(高规3.5.2-2)");
     m_files = nullptr;
+
+    const wchar_t* const formats[TM_RESULT_FILE_COUNT] = {kStructureFile, kPeriodFile, kHorizontalFile,
+                                                          kDisplacementFile};
+    for (int k = 0; k < TM_RESULT_FILE_COUNT; ++k) {
+        const std::wstring path = stringFormat(formats[k], basePath.c_str());
+        m_resultFileNames[k] = path.substr(path.rfind(L'/') + 1);
+        m_resultFileStates[k] = files.State(path);
+    }
 }
 
 // Step 1: the total weight is the third sum of the weight table.

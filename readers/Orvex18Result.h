@@ -12,8 +12,11 @@
 //
 // Every quantity is found by the headings the analysis program prints and by
 // the position of a number in a table row. Missing files, headings or rows
-// leave the record's initial values and show nothing: a student who did not
-// run the analysis simply scores nothing for it. A FIFO, a device or an
+// leave the record's initial values and show no message: a student who did
+// not run the analysis simply scores nothing for it. Which files were
+// missing or held nothing recognisable is kept (m_resultFileStates) for
+// the caller to show beside the status. The files' names are found
+// whatever their case, as on Windows. A FIFO, a device or an
 // oversized file in a result file's place is refused unread, with a warning.
 // Nothing else is read.
 #pragma once
@@ -21,9 +24,18 @@
 #include <string>
 
 #include "readers/CalcResult.h"
+#include "readers/CalcResultFiles.h"
 
 class CCalcResultFile;
-class CCalcResultFiles;
+
+// The four result files, in the order of the table above.
+enum {
+    TM_RESULT_STRUCTURE_FILE,
+    TM_RESULT_PERIOD_FILE,
+    TM_RESULT_HORIZONTAL_FILE,
+    TM_RESULT_DISPLACEMENT_FILE,
+    TM_RESULT_FILE_COUNT,
+};
 
 class CORVEX18Result : public CCalcResult {
 public:
@@ -40,6 +52,15 @@ public:
     // leaves its quantities at their initial values, which the record itself
     // shows, so there is no result to report.
     virtual void ReadResults(const std::wstring& prjPath);
+    // Where ReadResults looks the files up (names that differ only in
+    // case are found); null for a lookup of its own. Not owned.
+    void SetNameLookup(TMTOOLS::OS::CFileNameLookup* names) { m_names = names; }
+
+    // After ReadResults: the name each result file was asked for by (the
+    // .prj file's name, without its folder, made into the result file's)
+    // and what became of it.
+    std::wstring m_resultFileNames[TM_RESULT_FILE_COUNT];
+    TmResultFileState m_resultFileStates[TM_RESULT_FILE_COUNT] = {};
 
     // One displacement table under heading (two rows per storey): the
     // largest displacement ratio into ratio, the largest inter-storey ratio
@@ -73,4 +94,5 @@ private:
     // The files of the ReadResults under way, each opened once for all its
     // steps.
     CCalcResultFiles* m_files = nullptr;
+    TMTOOLS::OS::CFileNameLookup* m_names = nullptr;
 };

@@ -3,7 +3,10 @@
 // The order is fixed: the .prj model (general values and floor tables), the
 // per-storey values, the calculation results, the two completion values.
 // Only the model file can make a load fail; missing or damaged result files
-// leave their values at the reader's initial values. Every load starts by
+// leave their values at the reader's initial values, and the record lists
+// them (a missing file silently costs a student its points). Files named
+// after the .prj file are found whatever the case of their names, as on
+// Windows, where the projects are made. Every load starts by
 // emptying the six items, so reloading never doubles a value.
 //
 // Loading drives the readers, so it lives with them: the scoring library
@@ -12,6 +15,7 @@
 
 #include "readers/ProjectModelReader.h"
 #include "scoring/ScoringProject.h"
+#include "tools/FileNameLookup.h"
 #include "tools/ReadALine.h"
 #include "tools/TmInputFile.h"
 #include "tools/TmMessage.h"
@@ -21,6 +25,7 @@
 bool CScoringProject::Load()
 {
     ClearAllValues();
+    ClearLoadNotes();
 
     if (!TMTOOLS::OS::FileExist(m_prjPath.c_str())) {
         std::wstring text = TMTOOLS::String::stringFormat(L"工程 %s 不存在.", m_prjPath.c_str());
@@ -44,6 +49,7 @@ bool CScoringProject::Load()
     {
         CReadALine reader(nullptr);
         reader.SetFileName(m_prjPath.c_str());
+        reader.DetectEncoding(file);
         read = ReadProjectModel(file, reader, *this);
     }
     fclose(file);
@@ -52,8 +58,12 @@ bool CScoringProject::Load()
         return false;
     }
 
+    // One lookup for the files named after the .prj file: the folder is
+    // listed once for all of them.
+    TMTOOLS::OS::CFileNameLookup names;
     CreateFloorValues(*this, m_genInfoItem.m_floorCount);
-    LoadCalcResultItems();
-    CreateCompletionValues();
+    LoadCalcResultItems(names);
+    CreateCompletionValues(names);
+    m_nameNotes = names.Notes();
     return true;
 }

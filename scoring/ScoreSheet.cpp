@@ -35,6 +35,10 @@ void CScoreSheet::ListStudents(const CScoringProjectList& students, const std::v
         TMTOOLS::OS::GetShortFilePath(folder, entry.m_folderName);
         entry.m_loaded = i < loaded.size() && loaded[i];
         entry.m_status = student.GetLoadStatusText();
+        entry.m_missing = student.m_missingResultFiles;
+        entry.m_missing.insert(entry.m_missing.end(), student.m_unrecognisedResultFiles.begin(),
+                               student.m_unrecognisedResultFiles.end());
+        entry.m_note = student.GetLoadNoteText();
         entry.m_input = i < inputs.size() && !inputs[i].empty() ? inputs[i] : student.m_prjPath;
     }
 }

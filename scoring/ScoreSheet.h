@@ -68,6 +68,12 @@ struct CScoreSheetEntry {
     std::wstring m_folderName;
     bool m_loaded;           // the load succeeded
     std::wstring m_status;   // "读入成功" or "读总信息失败"
+    // The result files the load did not find or could not recognise, by
+    // the names derived from the .prj file, and the record's note saying
+    // so (GetLoadNoteText): shown beside the status, which a project that
+    // lacks them keeps. Empty when nothing was amiss.
+    std::vector<std::wstring> m_missing;
+    std::wstring m_note;
     // The input the student came from, as the user gave it: the archive or
     // the .prj file; the .prj path for a student listed otherwise
     // (projectlist.txt).

@@ -3,6 +3,7 @@
 // Reading the project (Load) is in ScoringProjectLoad.cpp.
 #include "scoring/ScoringProject.h"
 
+#include "tools/FileNameLookup.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
 
@@ -42,6 +43,7 @@ bool CScoringProject::SetProjectPath(const std::wstring& path, float genInfoScor
     m_tmQIItem.m_fullScore = tmQIScore;
 
     m_loadStatus = TM_LOAD_OK;
+    ClearLoadNotes();
     return true;
 }
 
@@ -54,9 +56,15 @@ bool CScoringProject::SetProjectPath(const std::wstring& path,
 
 void CScoringProject::CreateCompletionValues()
 {
+    TMTOOLS::OS::CFileNameLookup names;
+    CreateCompletionValues(names);
+}
+
+void CScoringProject::CreateCompletionValues(TMTOOLS::OS::CFileNameLookup& names)
+{
     const int group = TM_GROUP_RESULT;
-    const bool drawn = TMTOOLS::OS::FileExist(m_pfdPath.c_str());
-    const bool counted = TMTOOLS::OS::FileExist(m_tsmPath.c_str());
+    const bool drawn = TMTOOLS::OS::FileExist(names.Find(m_pfdPath).c_str());
+    const bool counted = TMTOOLS::OS::FileExist(names.Find(m_tsmPath).c_str());
     m_workDrawingItem.AddValue(new CTmStringData(L"施工图", group, drawn ? L"完成" : L"未做"));
     m_tmQIItem.AddValue(new CTmStringData(L"钢筋算量接口", group, counted ? L"完成" : L"未做"));
 }
@@ -68,6 +76,32 @@ std::wstring CScoringProject::GetLoadStatusText() const
     if (m_loadStatus == TM_LOAD_UNREAD)
         return L"未读入";
     return L"读入成功";
+}
+
+std::wstring CScoringProject::GetLoadNoteText() const
+{
+    std::wstring note;
+    auto append = [&note](const wchar_t* label, const std::vector<std::wstring>& names) {
+        if (names.empty())
+            return;
+        note += note.empty() ? L"" : L"；";
+        note += label;
+        for (size_t i = 0; i < names.size(); ++i)
+            note += (i ? L"、" : L"") + names[i];
+    };
+    append(L"缺少结果文件：", m_missingResultFiles);
+    append(L"无法识别：", m_unrecognisedResultFiles);
+    for (const std::wstring& text : m_nameNotes)
+        note += (note.empty() ? L"" : L"；") + text;
+    return note;
+}
+
+void CScoringProject::ClearLoadNotes()
+{
+    m_missingResultFiles.clear();
+    m_unrecognisedResultFiles.clear();
+    m_valuesWithoutFile.clear();
+    m_nameNotes.clear();
 }
 
 CScoringItem& CScoringProject::GetItem(int category)

@@ -23,6 +23,12 @@
 #include "scoring/ScoringCategoryItem.h"
 #include "scoring/ScoringGenInfoItem.h"
 
+namespace TMTOOLS {
+namespace OS {
+class CFileNameLookup;
+}
+}  // namespace TMTOOLS
+
 // m_loadStatus
 enum {
     TM_LOAD_OK = 0,      // read, or not yet read
@@ -54,12 +60,21 @@ public:
     // Reads the result files beside the .prj file and adds the
     // "结构模型与荷载" and "计算结果" values (the items are empty before).
     void LoadCalcResultItems();
+    // The same, finding the files through names (which Load shares with
+    // the completion values, so that the folder is listed once).
+    void LoadCalcResultItems(TMTOOLS::OS::CFileNameLookup& names);
     // Adds "施工图" and "钢筋算量接口": "完成" when the .pfd / .tsm file
-    // exists, "未做" otherwise.
+    // exists (its name in any case), "未做" otherwise.
     void CreateCompletionValues();
+    void CreateCompletionValues(TMTOOLS::OS::CFileNameLookup& names);
 
     // "读入成功" for status 0, "读总信息失败" for status 1, "未读入" for 2.
     std::wstring GetLoadStatusText() const;
+    // What the last load found amiss without failing, for the teacher to
+    // see beside the status: the result files missing or unrecognised, and
+    // names chosen among several that differ only in case. Empty when
+    // nothing was.
+    std::wstring GetLoadNoteText() const;
 
     // Item of category k (TM_CATEGORY_...); k must be 0 to 5.
     CScoringItem& GetItem(int category);
@@ -90,6 +105,18 @@ public:
     CScoringTmQIItem m_tmQIItem;
 
     int32_t m_loadStatus;
+
+    // Set by each load (emptied first). Result files, by the name derived
+    // from the .prj file's: not found, or found with nothing recognised in
+    // them ("无法识别"); the values made from such files (they hold the
+    // reader's initial values, not the project's); notes on names that
+    // differ only in case.
+    std::vector<std::wstring> m_missingResultFiles;
+    std::vector<std::wstring> m_unrecognisedResultFiles;
+    std::vector<std::wstring> m_valuesWithoutFile;
+    std::vector<std::wstring> m_nameNotes;
+    // Empties the four lists above.
+    void ClearLoadNotes();
 };
 
 // Owning, ordered list of project records (the student projects).

@@ -8,6 +8,7 @@
 #include "tools/CodePage.h"
 #include "tools/TmMessage.h"
 #include "tools/TmString.h"
+#include "tools/Utf8Check.h"
 
 using TMTOOLS::String::stringFormat;
 
@@ -58,7 +59,8 @@ CReadALine::CReadALine(TmWindowHandle owner, int bufSize)
       m_fileName(nullptr),
       m_isEnd(false),
       m_hWnd(owner),
-      m_tooLongReported(false)
+      m_tooLongReported(false),
+      m_utf8(false)
 {
     m_buffer[0] = 0;
 }
@@ -84,13 +86,61 @@ void CReadALine::SetFileName(const wchar_t* fileName)
     m_isEnd = false;
 }
 
+bool CReadALine::DetectEncoding(FILE* stream)
+{
+    m_utf8 = false;
+    if (!stream)
+        return false;
+    const long start = ftell(stream);
+    if (start < 0)
+        return false;
+    TMTOOLS::CodePage::CUtf8Check check;
+    unsigned char buffer[1 << 16];
+    size_t n;
+    bool first = true;
+    while ((n = fread(buffer, 1, sizeof buffer, stream)) > 0) {
+        if (first && n >= 3 && buffer[0] == 0xEF && buffer[1] == 0xBB && buffer[2] == 0xBF)
+            m_utf8 = true;
+        first = false;
+        if (!m_utf8 && !check.Feed(buffer, n))
+            break;
+        if (m_utf8)
+            break;
+    }
+    if (!m_utf8)
+        m_utf8 = check.Finish() && check.SawNonAscii();
+    clearerr(stream);
+    fseek(stream, start, SEEK_SET);
+    return m_utf8;
+}
+
+wchar_t CReadALine::ReadUtf8Char(FILE* stream, int lead)
+{
+    TMTOOLS::CodePage::CUtf8Check check;
+    unsigned char byte = (unsigned char)lead;
+    if (!check.Feed(&byte, 1))
+        return TMTOOLS::CodePage::kReplacement;
+    while (!check.Complete()) {
+        const int next = getc_unlocked(stream);
+        if (next == EOF)
+            return TMTOOLS::CodePage::kReplacement;
+        byte = (unsigned char)next;
+        if (!check.Feed(&byte, 1)) {
+            ungetc(next, stream);
+            return TMTOOLS::CodePage::kReplacement;
+        }
+    }
+    return (wchar_t)check.LastCode();
+}
+
 void CReadALine::Warn(const std::wstring& text) const
 {
     TMTOOLS::OS::TmShowWarnMessage(text.c_str());
 }
 
 // Reads at most m_bufSize - 1 code units, up to and including a line feed.
-// CR LF becomes LF as in a text-mode stream; a GBK pair becomes one unit;
+// CR LF becomes LF as in a text-mode stream; a GBK pair (or, in UTF-8, a
+// whole sequence; wchar_t holds every code point here) becomes one unit;
 // bytes that are not GBK become U+FFFD, and a line feed is never swallowed
 // as the second byte of a pair.
 CReadALine::ReadState CReadALine::ReadLine(FILE* stream)
@@ -120,6 +170,13 @@ CReadALine::ReadState CReadALine::ReadLine(FILE* stream)
         }
         if (c < 0x80) {
             m_buffer[n++] = (wchar_t)c;
+            continue;
+        }
+        if (m_utf8) {
+            const wchar_t ch = ReadUtf8Char(stream, c);
+            // The byte-order mark is no text of the first line.
+            if (!(ch == 0xFEFF && n == 0 && m_lineNumber == 0))
+                m_buffer[n++] = ch;
             continue;
         }
         if (TMTOOLS::CodePage::IsGbkLead(c)) {

@@ -1,4 +1,5 @@
-// Line-by-line reader of GBK text files with CR LF line ends.
+// Line-by-line reader of GBK text files with CR LF line ends, or of the
+// same files saved again as UTF-8 (DetectEncoding).
 //
 // Reads through one fixed-size wide buffer, counts lines, finds keyword
 // lines and splits lines into integers. Problems in a file are shown at once
@@ -53,6 +54,13 @@ public:
     // Also starts the line count afresh. Naming the same file again (to
     // read it once more) keeps its too-long-line warning from repeating.
     void SetFileName(const wchar_t* fileName);
+    // Reads the rest of stream once and goes back to where it was: what
+    // follows is read as UTF-8 when it starts with a UTF-8 byte-order mark
+    // (skipped at the first line) or looks like UTF-8 (LooksLikeUtf8 in
+    // TmString.h: valid UTF-8 with a byte above 0x7F), as GBK otherwise.
+    // Returns whether it is UTF-8. Without this call the reader reads GBK.
+    bool DetectEncoding(FILE* stream);
+    bool IsUtf8() const { return m_utf8; }
 
     // Reads one line; returns its text from start, cut at end unless end is
     // -1. Returns an empty text at the end of the file or after a too-long
@@ -90,10 +98,15 @@ public:
 private:
     // Set once a too-long line of the named file has been reported.
     bool m_tooLongReported;
+    bool m_utf8;
 
     enum ReadState { kLineRead, kEndOfFile, kLineTooLong };
 
     TMTOOLS_LOCAL ReadState ReadLine(FILE* stream);
+    // The character that lead starts in UTF-8, its continuation bytes read
+    // from stream; U+FFFD for a broken sequence, whose offending byte is
+    // put back.
+    TMTOOLS_LOCAL wchar_t ReadUtf8Char(FILE* stream, int lead);
     // The text of the first line read that contains key, or null.
     TMTOOLS_LOCAL const wchar_t* FindLine(FILE* stream, const wchar_t* key);
     void SetLineNumber(long lineNumber) { m_lineNumber = lineNumber; }

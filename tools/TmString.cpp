@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tools/CodePage.h"
+#include "tools/Utf8Check.h"
 #include "tools/TmOS.h"
 
 namespace TMTOOLS {
@@ -261,6 +262,34 @@ int StringCompareNoCase(const wchar_t* a, const wchar_t* b)
         if (ua != ub)
             return (int)ua - (int)ub;
     }
+}
+
+bool EqualAsciiNoCase(const std::wstring& a, const std::wstring& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        wchar_t x = a[i], y = b[i];
+        if (x >= L'A' && x <= L'Z')
+            x += L'a' - L'A';
+        if (y >= L'A' && y <= L'Z')
+            y += L'a' - L'A';
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+bool IsValidUtf8(const char* data, size_t size)
+{
+    CodePage::CUtf8Check check;
+    return check.Feed((const unsigned char*)data, size) && check.Finish();
+}
+
+bool LooksLikeUtf8(const char* data, size_t size)
+{
+    CodePage::CUtf8Check check;
+    return check.Feed((const unsigned char*)data, size) && check.Finish() && check.SawNonAscii();
 }
 
 std::wstring CreateGuidString()

@@ -36,6 +36,25 @@ TMTOOLS_API void DecodeUnicode(unsigned int codePage, const std::wstring& wide, 
 TMTOOLS_API int GetWStringByteLen(unsigned int codePage, const std::wstring& wide);
 
 TMTOOLS_API int StringCompareNoCase(const wchar_t* a, const wchar_t* b);
+// Equal when only ASCII letters differ in case, as Windows compares file
+// names; every other character must match exactly.
+TMTOOLS_API bool EqualAsciiNoCase(const std::wstring& a, const std::wstring& b);
+
+// Whether size bytes at data are well-formed UTF-8 (no overlong form, no
+// surrogate, nothing above U+10FFFF).
+TMTOOLS_API bool IsValidUtf8(const char* data, size_t size);
+// Whether bytes that carry no mark of their encoding (a zip entry name
+// without the UTF-8 flag, a result file without a byte-order mark) are
+// UTF-8 rather than GBK: valid UTF-8 holding at least one byte above 0x7F.
+// The guess is safe in this direction. Chinese GBK text is almost never
+// valid UTF-8: a GBK character is a lead byte 0x81..0xFE and a trail byte,
+// and UTF-8 wants every lead byte followed by exactly the right number of
+// bytes 0x80..0xBF, which a run of GBK characters meets only by accident,
+// the longer the text the less. UTF-8 Chinese, on the other hand, is
+// usually valid GBK (three bytes 0xE0..0xEF 0x80..0xBF 0x80..0xBF pair up
+// into GBK characters), so reading it as GBK gives wrong characters
+// silently; plain ASCII reads the same either way.
+TMTOOLS_API bool LooksLikeUtf8(const char* data, size_t size);
 
 // 32 lower-case hex digits from the last eight bytes of a new GUID.
 TMTOOLS_API std::wstring CreateGuidString();

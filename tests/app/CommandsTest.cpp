@@ -294,9 +294,9 @@ TEST_F(Commands, TheClassWorkbookHoldsEveryStudentAndTheClassFigures)
     const std::string sheets = SheetsAsCsv(Utf8(path) + ".xlsx");
     EXPECT_EQ(sheets.substr(0, sheets.find("统计\n")),
               "评分明细\n"
-              "工程,状态,总信息,各层信息,结构模型与荷载,计算结果,施工图,钢筋算量接口,总分\n"
-              "张三,读入成功,20.00,0.00,0.00,0.00,0.00,0.00,20.00\n"
-              "李四,读入成功,10.00,0.00,0.00,0.00,0.00,0.00,10.00\n");
+              "工程,状态,总信息,各层信息,结构模型与荷载,计算结果,施工图,钢筋算量接口,总分,说明\n"
+              "张三,读入成功,20.00,0.00,0.00,0.00,0.00,0.00,20.00,\n"
+              "李四,读入成功,10.00,0.00,0.00,0.00,0.00,0.00,10.00,\n");
     for (const char* line : {"总信息,15.00,15.00,10.00,20.00\n", "总分,15.00,15.00,10.00,20.00\n", "统计人数,2,",
                              "总分分段,人数,", "0-10,0,", "10-20,1,", "20-30,1,", "90-100,0,"})
         EXPECT_NE(sheets.find(line), std::string::npos) << line << "\n" << sheets;
@@ -305,7 +305,7 @@ TEST_F(Commands, TheClassWorkbookHoldsEveryStudentAndTheClassFigures)
     const std::string xml = RunOutput("unzip -p '" + Utf8(path) + ".xlsx' xl/worksheets/sheet1.xml");
     EXPECT_NE(xml.find("<pane ySplit=\"1\" topLeftCell=\"A2\" activePane=\"bottomLeft\" state=\"frozen\"/>"),
               std::string::npos);
-    EXPECT_NE(xml.find("<autoFilter ref=\"A1:I3\"/>"), std::string::npos);
+    EXPECT_NE(xml.find("<autoFilter ref=\"A1:J3\"/>"), std::string::npos);
     EXPECT_NE(xml.find("<col min=\"5\" max=\"5\" width=\"17."), std::string::npos) << xml.substr(0, 800);
     // The chart counts the ten bands.
     const std::string chart = RunOutput("unzip -p '" + Utf8(path) + ".xlsx' xl/charts/chart1.xml");

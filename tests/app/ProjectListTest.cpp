@@ -39,6 +39,14 @@ TEST_F(ProjectList, LinesNamingMissingProjectsAreDroppedAndTheRestKeepTheirOrder
     EXPECT_EQ(ReadBytes(Utf8(m_workspace.GetProjectListPath())), expected);
 }
 
+TEST_F(ProjectList, ALineWrittenOnWindowsFindsItsProjectWhateverTheCaseOfTheNames)
+{
+    const std::wstring zhang = MakeFile(L"Class/张三/Frame.prj");
+    WriteGbkFile(Utf8(m_workspace.GetProjectListPath()), m_dir.WPath() + L"/CLASS/张三/frame.PRJ\n");
+    EXPECT_EQ(m_workspace.ReadProjectList(), 0);
+    EXPECT_EQ(m_workspace.GetStudentPaths(), std::vector<std::wstring>{zhang});
+}
+
 TEST_F(ProjectList, IsWrittenInGbkWithCrLfAndAnEmptyListGivesAnEmptyFile)
 {
     m_workspace.RebuildStudentProjects();

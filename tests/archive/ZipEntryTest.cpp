@@ -166,7 +166,7 @@ TEST_F(ZipEntries, LocalHeaderThatDisagreesWithItsRecordIsCorrupt)
     ZipClose(handle);
 }
 
-TEST_F(ZipEntries, NamesAreGbkUnlessMarkedOrWrittenByAUnixTool)
+TEST_F(ZipEntries, NamesAreUtf8WhenMarkedOrWhenTheyLookLikeItOtherwiseGbk)
 {
     std::wstring chinese = L"张三/结构信息.prj";
     // Windows tool, no flag: GBK.
@@ -175,16 +175,37 @@ TEST_F(ZipEntries, NamesAreGbkUnlessMarkedOrWrittenByAUnixTool)
     CBuilderEntry flagged = Named(U(chinese));
     flagged.flags = 0x0800;
     EXPECT_EQ(std::wstring(Only(flagged).m_name), chinese);
-    // Unix tool (Info-ZIP on Linux), no flag, valid UTF-8: UTF-8.
+    // No flag, valid UTF-8, from a Unix tool or any other: UTF-8.
     CBuilderEntry unixUtf8 = Named(U(chinese));
     unixUtf8.versionMadeBy = 0x031E;
     EXPECT_EQ(std::wstring(Only(unixUtf8).m_name), chinese);
+    EXPECT_EQ(std::wstring(Only(Named(U(chinese))).m_name), chinese);
     // Unix tool with GBK bytes, which are not UTF-8: GBK.
     CBuilderEntry unixGbk = Named(Gbk(chinese));
     unixGbk.versionMadeBy = 0x031E;
     EXPECT_EQ(std::wstring(Only(unixGbk).m_name), chinese);
-    // UTF-8 bytes from a Windows tool without the flag are taken as GBK.
-    EXPECT_NE(std::wstring(Only(Named(U(chinese))).m_name), chinese);
+}
+
+TEST_F(ZipEntries, AnInfoZipUnicodePathNamesTheEntryWhenItsCrcIsThatOfTheStoredName)
+{
+    // Stored as "?/?.prj" by a tool that could not write the characters,
+    // the real name in field 0x7075: version 1, CRC-32 of the stored name.
+    const std::string stored = "?/?.prj";
+    auto field = [](const std::string& crcOf, const std::string& name) {
+        const uint32_t crc = ziptest::Crc32(crcOf);
+        std::string data = "\x01";
+        for (int shift = 0; shift < 32; shift += 8)
+            data += (char)(crc >> shift & 0xFF);
+        data += name;
+        return std::string("\x75\x70", 2) + (char)data.size() + '\0' + data;
+    };
+    CBuilderEntry unicode = Named(stored);
+    unicode.localExtra = unicode.centralExtra = field(stored, U(L"张三/结构.prj"));
+    EXPECT_EQ(std::wstring(Only(unicode).m_name), L"张三/结构.prj");
+    // A field left from before the entry was renamed is not taken.
+    CBuilderEntry stale = Named(stored);
+    stale.localExtra = stale.centralExtra = field("old.prj", U(L"张三/结构.prj"));
+    EXPECT_EQ(std::wstring(Only(stale).m_name), L"?/?.prj");
 }
 
 TEST_F(ZipEntries, BackslashesSeparateFoldersButAGbkTrailByteIsNoBackslash)

@@ -69,6 +69,8 @@ private slots:
             QCOMPARE(Cell(list, i, 0), Q(m_class->StudentProject(i)));
             QCOMPARE(Cell(list, i, 1), i == 4 ? QStringLiteral("读总信息失败") : QStringLiteral("读入成功"));
             QCOMPARE(Cell(list, i, 2), QString());
+            // 赵六 handed in no result files: loaded, and the tool tip says so.
+            QCOMPARE(list.item(i, 1)->toolTip().startsWith(QStringLiteral("缺少结果文件：frame_结构信息.txt、")), i == 3);
         }
         QVERIFY(list.item(0, 2)->textAlignment() & Qt::AlignRight);
         QVERIFY(!(list.item(0, 0)->flags() & Qt::ItemIsEditable));

@@ -265,6 +265,25 @@ TEST(ProjectLoad, AModelThatFailsAfterItsGeneralSectionsKeepsTheGeneralValuesOnl
         EXPECT_EQ(ValueCount(project, category), 0u) << category;
 }
 
+TEST(ProjectLoad, AResultFileWithNothingRecognisedAndNamesDifferingInCaseAreNoted)
+{
+    tmtest::CTempDir dir;
+    tmtest::Run("cp " + kSamples + "/standard/* " + dir.Path());
+    // Another program's text in the displacement file's place; a second
+    // structure file whose name differs only in case.
+    tmtest::WriteBytes(dir.File("frame_结构位移.txt"), "Displacements\r\n1 2 3\r\n");
+    tmtest::Run("cp " + dir.File("frame_结构信息.txt") + " " + dir.File("FRAME_结构信息.txt"));
+    CScoringProject project;
+    project.SetProjectPath(dir.WFile(L"frame.prj"), kScores);
+    EXPECT_TRUE(project.Load());
+    EXPECT_EQ(project.GetLoadStatusText(), L"读入成功");
+    EXPECT_TRUE(project.m_missingResultFiles.empty());
+    EXPECT_EQ(project.m_unrecognisedResultFiles, std::vector<std::wstring>{L"frame_结构位移.txt"});
+    EXPECT_EQ(project.m_valuesWithoutFile.size(), 8u);  // four ratios, four drifts
+    EXPECT_EQ(project.GetLoadNoteText(),
+              L"无法识别：frame_结构位移.txt；frame_结构信息.txt 有 2 个仅大小写不同的文件，读取的是 frame_结构信息.txt");
+}
+
 TEST(ProjectLoad, AModelFileInUtf16FailsToLoadBesideItsResultFiles)
 {
     // The sample standard's model as UTF-16: its second line starts with a
