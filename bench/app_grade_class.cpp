@@ -1,8 +1,16 @@
-// Times a whole grading run through the workspace: unpacking N student
-// archives (copies of the sample class's five), loading them with one and
-// with two threads, computing, and writing every report and the summary.
+// Times a whole grading run through the workspace, phase by phase:
+// unpacking the students' archives, loading them with one thread and with
+// the number of cores, computing, writing every student's workbook and the
+// summary.
 //
-//   app_grade_class [N=200]   (run from the source tree, or set TM_SAMPLES)
+//   app_grade_class CLASS_DIR   a class written by samples/generate.py --class
+//                               (CLASS_DIR/standard/*.prj, CLASS_DIR/archives/*.zip)
+//   app_grade_class [N=200]     N copies of the sample class's five archives
+//                               (run from the source tree, or set TM_SAMPLES)
+//
+// The archives are copied to a scratch folder first (not timed).
+#include <dirent.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +20,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <algorithm>
+#include <thread>
 
 #include "app/AppWindowLayer.h"
 #include "app/FolderTree.h"
@@ -49,76 +59,142 @@ std::wstring Wide(const std::string& text)
     return wide;
 }
 
-double Seconds(std::chrono::steady_clock::time_point since)
+// Wall and processor seconds (all threads) since a point.
+struct CPhaseClock {
+    CPhaseClock() { Restart(); }
+    void Restart()
+    {
+        m_wall = std::chrono::steady_clock::now();
+        m_cpu = CpuSeconds();
+    }
+    double Wall() const { return std::chrono::duration<double>(std::chrono::steady_clock::now() - m_wall).count(); }
+    double Cpu() const { return CpuSeconds() - m_cpu; }
+    static double CpuSeconds()
+    {
+        rusage usage;
+        getrusage(RUSAGE_SELF, &usage);
+        return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    }
+    std::chrono::steady_clock::time_point m_wall;
+    double m_cpu;
+};
+
+std::string ReadFile(const std::string& path)
 {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// The names in folder ending in suffix, sorted.
+std::vector<std::string> Listed(const std::string& folder, const std::string& suffix)
+{
+    std::vector<std::string> names;
+    if (DIR* dir = opendir(folder.c_str())) {
+        while (dirent* entry = readdir(dir)) {
+            std::string name = entry->d_name;
+            if (name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+                names.push_back(name);
+        }
+        closedir(dir);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool IsFolder(const char* path)
+{
+    struct stat st;
+    return stat(path, &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const int count = argc > 1 ? atoi(argv[1]) : 200;
-    const char* samplesEnv = getenv("TM_SAMPLES");
-    const std::string samples = samplesEnv ? samplesEnv : "samples";
-    const char* names[] = {"张三", "李四", "王五", "赵六", "钱七"};
-
     char pattern[] = "/tmp/tmscore-bench-XXXXXX";
     if (!mkdtemp(pattern))
         return 1;
     const std::string dir = pattern;
     std::vector<std::wstring> archives;
-    for (int i = 0; i < count; ++i) {
-        std::ifstream in(samples + "/archives/" + names[i % 5] + ".zip", std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        if (bytes.str().empty()) {
-            fprintf(stderr, "no sample archives under %s\n", samples.c_str());
+    std::string standardPrj;
+    if (argc > 1 && IsFolder(argv[1])) {
+        const std::string classDir = argv[1];
+        for (const std::string& name : Listed(classDir + "/archives", ".zip")) {
+            std::string path = dir + "/" + name;
+            std::ofstream(path, std::ios::binary) << ReadFile(classDir + "/archives/" + name);
+            archives.push_back(Wide(path));
+        }
+        std::vector<std::string> prj = Listed(classDir + "/standard", ".prj");
+        if (archives.empty() || prj.empty()) {
+            fprintf(stderr, "no standard/*.prj or archives/*.zip under %s\n", classDir.c_str());
             return 1;
         }
-        std::string path = dir + "/" + std::to_string(i) + names[i % 5] + ".zip";
-        std::ofstream(path, std::ios::binary) << bytes.str();
-        archives.push_back(Wide(path));
+        standardPrj = std::string(realpath((classDir + "/standard").c_str(), nullptr)) + "/" + prj[0];
+    } else {
+        const int count = argc > 1 ? atoi(argv[1]) : 200;
+        const char* samplesEnv = getenv("TM_SAMPLES");
+        const std::string samples = samplesEnv ? samplesEnv : "samples";
+        const char* names[] = {"张三", "李四", "王五", "赵六", "钱七"};
+        for (int i = 0; i < count; ++i) {
+            std::string bytes = ReadFile(samples + "/archives/" + names[i % 5] + ".zip");
+            if (bytes.empty()) {
+                fprintf(stderr, "no sample archives under %s\n", samples.c_str());
+                return 1;
+            }
+            std::string path = dir + "/" + std::to_string(i) + names[i % 5] + ".zip";
+            std::ofstream(path, std::ios::binary) << bytes;
+            archives.push_back(Wide(path));
+        }
+        standardPrj = std::string(realpath(samples.c_str(), nullptr)) + "/standard/frame.prj";
     }
+    const int count = (int)archives.size();
+    const int cores = std::max(1u, std::thread::hardware_concurrency());
 
     TMTOOLS::OS::SetMessagePresenter(&Quiet, nullptr);
     CQuietWindow window;
     CWorkspace workspace(window);
     workspace.SetupGrids();
-    workspace.SetStandardPrjPath(Wide(std::string(realpath(samples.c_str(), nullptr)) + "/standard/frame.prj"));
+    workspace.SetStandardPrjPath(Wide(standardPrj));
     workspace.RebuildStandardProject();
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
         for (const auto& value : workspace.GetStandardProject()->GetItem(k).GetValues())
             value->m_selected = true;
 
-    auto start = std::chrono::steady_clock::now();
+    // Each phase: wall seconds, processor seconds of all threads.
+    double wall[6], cpu[6];
+    CPhaseClock clock;
+    auto stop = [&](int phase) {
+        wall[phase] = clock.Wall();
+        cpu[phase] = clock.Cpu();
+        clock.Restart();
+    };
     workspace.AddStudentInputs(archives);
-    const double unpack = Seconds(start);
-
-    double load[2];
-    for (int jobs = 1; jobs <= 2; ++jobs) {
-        workspace.SetLoadJobs(jobs);
-        start = std::chrono::steady_clock::now();
+    stop(0);
+    const int jobs[2] = {1, cores};
+    for (int run = 0; run < 2; ++run) {
+        workspace.SetLoadJobs(jobs[run]);
+        clock.Restart();
         workspace.RebuildStudentProjects();
-        load[jobs - 1] = Seconds(start);
+        stop(1 + run);
     }
-    start = std::chrono::steady_clock::now();
     workspace.ComputeAndFillTotals();
-    const double compute = Seconds(start);
-    start = std::chrono::steady_clock::now();
+    stop(3);
     workspace.GenerateReports();
-    const double report = Seconds(start);
-    start = std::chrono::steady_clock::now();
+    stop(4);
     workspace.ExportSummaryWorkbookTo(Wide(dir + "/summary.xls"));
-    const double summary = Seconds(start);
+    stop(5);
 
-    printf("%d students (%zu loaded projects)\n", count, workspace.GetStudentProjects().size());
-    printf("unpack     %8.3f s  (%.2f ms per archive)\n", unpack, unpack * 1000 / count);
-    printf("load -j1   %8.3f s  (%.2f ms per project)\n", load[0], load[0] * 1000 / count);
-    printf("load -j2   %8.3f s  (%.2f ms per project)\n", load[1], load[1] * 1000 / count);
-    printf("compute    %8.3f s\n", compute);
-    printf("reports    %8.3f s  (%.2f ms per workbook)\n", report, report * 1000 / count);
-    printf("summary    %8.3f s\n", summary);
+    printf("%d students (%zu loaded projects); seconds wall, seconds processor\n", count,
+           workspace.GetStudentProjects().size());
+    printf("unpack     %8.3f s %8.3f cpu  (%.2f ms per archive)\n", wall[0], cpu[0], wall[0] * 1000 / count);
+    printf("load -j1   %8.3f s %8.3f cpu  (%.2f ms per project)\n", wall[1], cpu[1], wall[1] * 1000 / count);
+    printf("load -j%-3d %8.3f s %8.3f cpu  (%.2f ms per project, %.2f x -j1)\n", cores, wall[2], cpu[2],
+           wall[2] * 1000 / count, wall[2] / wall[1]);
+    printf("compute    %8.3f s %8.3f cpu\n", wall[3], cpu[3]);
+    printf("reports    %8.3f s %8.3f cpu  (%.2f ms per workbook)\n", wall[4], cpu[4], wall[4] * 1000 / count);
+    printf("summary    %8.3f s %8.3f cpu\n", wall[5], cpu[5]);
 
     // The scratch folder is ours: delete it (it lies in /tmp, never home).
     DeleteFolderTree(Wide(dir));

@@ -9,10 +9,18 @@
 // cannot be opened is not an error: the caller simply records nothing. The
 // file is opened for reading only (the analysis program's files may be
 // read-only; nothing is ever written to them).
+//
+// The reading steps walk one file several times from its first line. Each
+// line is decoded once: the lines read so far are kept, and a walk after a
+// rewind replays them (with the line numbers and end flag the reader had)
+// before it reads on. A file is never read further than a walk asks, so
+// the reader warns exactly where and when a plain reread would. Past
+// kMaxKeptChars kept characters the file is read as a stream again.
 #pragma once
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "readers/InputImage.h"
 #include "tools/ReadALine.h"
@@ -75,10 +83,27 @@ public:
     static std::wstring TrimRight(const std::wstring& text);
     static std::wstring StripLineEnd(const std::wstring& text);
 
+    static const size_t kMaxKeptChars = 16u << 20;
+
 private:
+    struct CKeptLine {
+        std::wstring m_text;
+        long m_lineNumber;
+        bool m_isEnd;
+    };
+
+    // The next line as the reader's ReadAString gives it.
+    const std::wstring& Next();
+    const std::wstring* FindText(const wchar_t* text);
+
     CInputImage m_image;
     FILE* m_file;  // m_image's stream
     std::wstring m_path;
     bool m_foundAny;
     CReadALine m_reader;
+    std::vector<CKeptLine> m_kept;
+    size_t m_next;        // index of the next kept line to replay
+    size_t m_keptChars;
+    bool m_streaming;     // over the bound: nothing kept, rewinds seek
+    std::wstring m_streamed;
 };

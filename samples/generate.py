@@ -32,11 +32,15 @@ Change a student by changing its parameters in STUDENTS below and run the
 script again; the generated files are committed.
 """
 
+import argparse
 import copy
 import os
 import shutil
 import subprocess
 import sys
+
+import orvex_output
+import sample_class
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 FIXED_TIME = 1262304000  # 2010-01-01, the time of every generated file
@@ -183,6 +187,10 @@ def numbers(values):
     return " ".join(out)
 
 
+def chunks(values, size):
+    return [values[i:i + size] for i in range(0, len(values), size)]
+
+
 def prj_text(p):
     n = p["floors"]
     lines = []
@@ -260,15 +268,20 @@ def prj_text(p):
     # and heights
     add("VESKO")
     add("0")
-    add(numbers(list(range(n))))
-    add(numbers([float(h) for h in p["storey_heights"]]))
+    # The program writes 20 lower-storey numbers, 10 heights and 35
+    # standard-storey tops to a line.
+    for line in chunks(list(range(n)), 20):
+        add(numbers(line))
+    for line in chunks([float(h) for h in p["storey_heights"]], 10):
+        add(numbers(line))
     add("1")
     add(str(n))
     # floor tables
     tops = p["standard_storey_tops"]
     add("标准层")
     add(str(len(tops)))
-    add(numbers(tops))
+    for line in chunks(tops, 35):
+        add(numbers(line))
     heights = p["storey_heights"]
     runs = []
     for storey, h in enumerate(heights, 1):
@@ -302,229 +315,36 @@ def prj_text(p):
     return "\n".join(lines) + "\n"
 
 # --------------------------------------------------------------------------
-# ORVEX18 result files
-
-
-RULE = "=" * 78
-
-
-def heading(text):
-    return [RULE, "%s%s" % (" " * max(2, (78 - 2 * len(text)) // 2), text), RULE]
-
-
-def structure_text(p):
-    n = p["floors"]
-    w = p["storey_weights"]
-    lines = ["                       ORVEX18 结构信息输出",
-             "  工程名称: %s" % p["title"],
-             "  结构类型: 框架结构      结构计算总层数: %d" % n,
-             ""]
-    lines += heading("每层几何信息......")
-    lines.append(" 层号  塔号    层高(m)   累计高度(m)")
-    level = 0.0
-    for storey in range(1, n + 1):
-        level += p["storey_heights"][storey - 1]
-        lines.append("%6d%6d%11.3f%13.3f" % (storey, 1, p["storey_heights"][storey - 1], level))
-    lines.append("")
-    lines += heading("各层的重量、质心和刚度中心")
-    lines.append(" 层号 塔号   恒载重量(kN)  活载重量(kN)  总重量(kN)   质心X(m)   质心Y(m)")
-    dead_sum = live_sum = 0.0
-    for storey in range(1, n + 1):
-        live = round(w[storey - 1] * p["live_share"], 2)
-        dead = round(w[storey - 1] - live, 2)
-        dead_sum += dead
-        live_sum += live
-        lines.append("%6d%5d%14.2f%14.2f%13.2f%11.3f%11.3f" % (storey, 1, dead, live, dead + live, 16.2, 7.35))
-    lines.append(" 合计:%14.2f%14.2f%13.2f" % (dead_sum, live_sum, dead_sum + live_sum))
-    lines.append("")
-    for table in ("侧向刚度比(抗规3.4.3条文说明)", "修正侧向刚度比(高规3.5.2-2)"):
-        lines += heading(table)
-        for direction, label in ((0, "  0(度)方向.."), (1, "  90(度)方向..")):
-            lines.append(label)
-            lines.append(" 层号 塔号      K(kN/m)      本层/上层     比值")
-            ratios = p["stiffness_ratio"][direction]
-            for i, storey in enumerate(range(n, 0, -1)):
-                stiffness = 8.5e5 + 1.2e5 * storey
-                lines.append("%6d%5d%15.4E%12.4f%11.4f" % (storey, 1, stiffness, 0.7 * ratios[i], ratios[i]))
-            lines.append("")
-    return lines
-
-
-def period_text(p):
-    n = p["floors"]
-    periods = p["periods"]
-    w = p["storey_weights"]
-    total = sum(w)
-    lines = ["                     ORVEX18 周期、振型和地震作用输出",
-             "  工程名称: %s" % p["title"],
-             "  目录: 1. 振动周期与振型   2. 地震反应谱分析结果",
-             ""]
-    lines += heading("折减前振动周期(秒)、振型参与质量")
-    lines.append(" 振型号    周期(s)    X向参与质量(%)   Y向参与质量(%)   扭转参与质量(%)")
-    shares_x = [85.20, 0.02, 0.10, 9.10, 0.01, 0.05, 1.12, 0.00, 0.00]
-    shares_y = [0.01, 84.90, 0.35, 0.02, 9.60, 0.08, 0.00, 1.24, 0.00]
-    for mode, period in enumerate(periods, 1):
-        lines.append("%6d%12.4f%16.2f%17.2f%17.2f" % (mode, period / p["period_factor"], shares_x[mode - 1],
-                                                      shares_y[mode - 1], 0.30))
-    lines.append(" 合计:%33.2f%17.2f%17.2f" % (p["mass_sum"][0], p["mass_sum"][1], 94.10))
-    lines.append("")
-    # The mode rows start on the third line after this heading.
-    lines += [RULE, "     周期、振型、平动系数和扭转系数......"]
-    lines.append("   考虑扭转耦联时的振动周期(秒)、X,Y 方向的平动系数、扭转系数")
-    lines.append("  振型号      周期       转 角          平动系数 (X+Y)          扭转系数")
-    angles = [0.12, 90.05, 45.20, 0.35, 89.80, 130.10, 0.20, 90.10, 47.00]
-    kinds = [(1.00, 0.00), (0.00, 0.99), (0.01, 0.01), (0.99, 0.00), (0.00, 0.98), (0.01, 0.02),
-             (0.99, 0.00), (0.00, 0.99), (0.01, 0.01)]
-    for mode, period in enumerate(periods, 1):
-        tx, ty = kinds[mode - 1]
-        torsion = round(1.0 - tx - ty, 2)
-        lines.append("%8d%11.4f%11.2f%11.2f ( %.2f+%.2f )%12.2f" % (mode, period, angles[mode - 1], tx + ty, tx, ty,
-                                                                  torsion))
-    lines.append("  " + "-" * 70)
-    lines.append("  地震作用最大的方向 = %.3f (度)" % 0.214)
-    lines.append("")
-    lines += heading("地震反应谱分析结果")
-    for direction, label in ((0, "  0.0度方向.."), (1, "  90.0度方向..")):
-        lines.append(label)
-        axis = "xy"[direction]
-        lines.append(" 层号  塔号     F%s(kN)     V%s(kN)    M%s(kN.m)  Static F%s(kN)" % (axis, axis, axis, axis))
-        base_shear = total * p["shear_weight"][direction] / 100.0
-        heights = p["storey_heights"]
-        weights_heights = [w[i] * sum(heights[:i + 1]) for i in range(n)]
-        whs = sum(weights_heights)
-        shear = 0.0
-        moment = 0.0
-        rows = []
-        for storey in range(n, 0, -1):
-            force = base_shear * weights_heights[storey - 1] / whs
-            shear += force
-            rows.append([storey, force, shear])
-        # The overturning moment of a storey: its shear times the arm the
-        # parameters give for the first storey, scaled up the building.
-        for row in rows:
-            storey, force, shear = row
-            arm = p["moment_arm"] * (n - storey + 1) / n
-            moment = shear * arm
-            lines.append("%6d%6d%11.2f%11.2f%12.2f%11.2f" % (storey, 1, force, shear, moment, force * 1.04))
-        lines.append("")
-    return lines
-
-
-def horizontal_text(p):
-    n = p["floors"]
-    total = sum(p["storey_weights"])
-    lines = ["                    ORVEX18 水平力效应验算输出",
-             "  工程名称: %s" % p["title"],
-             "  目录: 1. 地震作用的剪重比  2. 重力二阶效应及结构稳定  3. 楼层层间抗侧力结构的承载力比值",
-             ""]
-    lines += heading("地震作用的剪重比")
-    for direction, label in ((0, "  0.00度地震方向.."), (1, "  90.00度地震方向..")):
-        lines.append(label)
-        axis = "xy"[direction]
-        lines.append(" 层号  塔号     V%s(kN)      G(kN)   剪重比(%%)   限值(%%)" % axis)
-        lines.append(" " + "-" * 58)
-        ratio = p["shear_weight"][direction]
-        lines.append("%6d%6d%11.2f%12.2f%10.2f%10.2f" % (1, 1, total * ratio / 100.0, total, ratio, 1.60))
-        lines.append("")
-    lines += heading("重力二阶效应及结构稳定")
-    for direction, label in ((0, "  0.00度方向.."), (1, "  90.00度方向..")):
-        lines.append(label)
-        lines.append(" 层号 塔号 刚重比    结论")
-        first = p["stiffness_weight"][direction]
-        for storey in range(1, n + 1):
-            ratio = first * (1.0 + 0.35 * (storey - 1))
-            lines.append("%4d%4d%8.2f  满足整体稳定" % (storey, 1, ratio))
-        lines.append("")
-    lines += heading("楼层层间抗侧力结构的承载力比值")
-    for direction, label in ((0, "    0(度)方向......"), (1, "   90(度)方向.........")):
-        lines.append(label)
-        lines.append(" 层号 塔号   受剪承载力(kN)  本层/上层    限值")
-        ratios = p["shear_capacity"][direction]
-        capacity = 1850.0
-        for i, storey in enumerate(range(n, 0, -1)):
-            capacity *= ratios[i]
-            lines.append("%6d%6d%15.2f%12.2f%9.2f" % (storey, 1, capacity, ratios[i], 0.80))
-        lines.append("")
-    return lines
-
-
-def displacement_table(title, head, storeys, ratio, storey_ratio, drift, axis):
-    """Two lines a storey: storey, tower and node in the first 22
-    characters; the largest ratio in the top storey row."""
-    lines = ["=== 工况 === %s" % title, head, "",
-             " 层号  塔号    节点号    最大位移    平均位移   位移比      层高",
-             "               节点号    最大层间    平均层间   层间      最大层间",
-             "                         位移        位移       位移比    位移角",
-             "                         (mm)        (mm)",
-             ""]
-    for i, storey in enumerate(range(storeys, 0, -1)):
-        shrink = 0.01 * i
-        lines.append("%6d%6d%10d%12.2f%12.2f%9.2f%10.0f." % (storey, 1, 100 + storey, 14.0 - 2.5 * i,
-                                                             (14.0 - 2.5 * i) / ratio, ratio - shrink, 3300.0))
-        lines.append("%12s%10d%12.2f%12.2f%9.2f    1/%5d." % ("", 100 + storey, 2.9 - 0.2 * i,
-                                                             (2.9 - 0.2 * i) / storey_ratio,
-                                                             storey_ratio - shrink, drift + 40 * i))
-    lines.append(" " + "-" * 74)
-    lines.append("  %s方向最大层间位移角:        1/%5d.(第 %2d层第 1塔)" % (axis, drift, max(1, storeys - 3)))
-    lines.append("")
-    return lines
-
-
-ECCENTRIC = "给定CQC地震剪力换算的水平力并考虑偶然偏心下的位移比"
-
-
-def displacement_text(p):
-    n = p["floors"]
-    lines = ["                       ORVEX18 结构位移输出",
-             "  工程名称: %s" % p["title"],
-             "  目录: 1. 风荷载作用下的楼层最大位移  2. 地震作用下的楼层最大位移",
-             "        3. %s" % ECCENTRIC,
-             "  所有位移的单位为毫米",
-             ""]
-    (wx0, wx180), (wy90, wy270) = p["wind_drift"]
-    for angle, drift, axis in ((0, wx0, "X"), (90, wy90, "Y"), (180, wx180, "X"), (270, wy270, "Y")):
-        lines += displacement_table("%d 度风荷载作用下的楼层最大位移" % angle, "-- %d度风荷载" % angle, n,
-                                    1.01, 1.02, drift, axis)
-    for direction, angle, axis in ((0, 0, "X"), (1, 90, "Y")):
-        lines += displacement_table("%d 度地震作用下的楼层最大位移" % angle, "-- 地震方向%d度" % angle, n,
-                                    p["disp_ratio"][direction], p["storey_disp_ratio"][direction],
-                                    p["quake_drift"][direction], axis)
-    lines += heading(ECCENTRIC)
-    for sign_index, sign in enumerate(("+ex", "-ex")):
-        for direction, angle, axis in ((0, 0, "X"), (1, 90, "Y")):
-            lines += displacement_table("%s 偏心 %d 度地震作用下的楼层最大位移" % (sign, angle),
-                                        "-- %s地震方向%d度" % (sign, angle), n,
-                                        p["ecc_disp_ratio"][direction][sign_index],
-                                        p["ecc_storey_disp_ratio"][direction][sign_index],
-                                        p["quake_drift"][direction] - 20, axis)
-    return lines
-
-# --------------------------------------------------------------------------
 # Writing
-
-
-def write_gbk(path, text):
-    with open(path, "wb") as out:
-        out.write(text.replace("\n", "\r\n").encode("gbk"))
 
 
 def write_project(folder, p):
     if os.path.isdir(folder):
         shutil.rmtree(folder)
     os.makedirs(folder)
-    base = os.path.join(folder, "frame")
-    write_gbk(base + ".prj", prj_text(p))
-    if p["results"]:
-        write_gbk(base + "_结构信息.txt", "\n".join(structure_text(p)) + "\n")
-        write_gbk(base + "_周期和地震作用.txt", "\n".join(period_text(p)) + "\n")
-        write_gbk(base + "_水平力效应验算.txt", "\n".join(horizontal_text(p)) + "\n")
-        write_gbk(base + "_结构位移.txt", "\n".join(displacement_text(p)) + "\n")
-    if p["drawings"]:
-        write_gbk(base + ".pfd", "ORVEX 施工图 %s\n" % p["title"])
-    if p["quantities"]:
-        write_gbk(base + ".tsm", "ORVEX 钢筋算量 %s\n" % p["title"])
-    for name in os.listdir(folder):
+    for name, data in project_files(p):
+        with open(os.path.join(folder, name), "wb") as out:
+            out.write(data)
         os.utime(os.path.join(folder, name), (FIXED_TIME, FIXED_TIME))
+
+
+def gbk(text):
+    return text.replace("\n", "\r\n").encode("gbk")
+
+
+def project_files(p):
+    """The project's files as (name, bytes), GBK with CR LF line ends."""
+    base = p.get("base", "frame")
+    files = [(p.get("prj_name", base + ".prj"), gbk(prj_text(p)))]
+    if p["results"]:
+        for title, text in orvex_output.RESULT_FILES:
+            if title not in p.get("missing_results", ()):
+                files.append(("%s_%s.txt" % (base, title), gbk("\n".join(text(dict(p, base=base))) + "\n")))
+    if p["drawings"]:
+        files.append((base + ".pfd", gbk("ORVEX 施工图 %s\n" % p["title"])))
+    if p["quantities"]:
+        files.append((base + ".tsm", gbk("ORVEX 钢筋算量 %s\n" % p["title"])))
+    return files
 
 
 def write_archive(folder, archive):
@@ -539,9 +359,23 @@ def write_archive(folder, archive):
 
 
 def main():
+    parser = argparse.ArgumentParser(description="Writes the sample class, or a class of any size.")
+    parser.add_argument("--class", dest="count", type=int, help="students in a generated class")
+    parser.add_argument("--out", help="folder of the generated class (standard/, archives/, class.tsv)")
+    parser.add_argument("--seed", default="tmscore", help="seed of the generated class (default: tmscore)")
+    parser.add_argument("--floors", type=int, default=0, help="storeys of its building (default: 10 to 40 from the seed)")
+    args = parser.parse_args()
+    os.environ["TZ"] = "UTC"
+    if args.count is not None:
+        if not args.out or args.count < 1:
+            parser.error("--class N needs N >= 1 and --out DIR")
+        if args.floors and not 6 <= args.floors <= 60:
+            parser.error("--floors takes 6 to 60")
+        standard = sample_class.make_class(args.count, args.out, args.seed, args.floors, project_files)
+        print("%s: %d students, %d storeys" % (args.out, args.count, standard["floors"]))
+        return
     if shutil.which("zip") is None:
         sys.exit("generate.py: Info-ZIP zip is needed (apt-get install zip)")
-    os.environ["TZ"] = "UTC"
     write_project(os.path.join(HERE, "standard"), standard_parameters())
     students = os.path.join(HERE, "students")
     archives = os.path.join(HERE, "archives")

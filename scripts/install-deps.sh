@@ -36,6 +36,7 @@ TEST=(
   clang libclang-rt-14-dev  # the fuzz targets (TM_FUZZ)
   valgrind  # the leak and memory-error check of a whole grading run
   appstream  # appstreamcli validates the installed metainfo
+  time bc  # bench/grade_class.sh: peak memory (/usr/bin/time -v) and its ratios
 )
 
 packages=("${RUN[@]}")

@@ -15,6 +15,8 @@ namespace {
 std::mutex g_presenterMutex;
 TmMessagePresenter g_presenter = nullptr;
 void* g_presenterContext = nullptr;
+// The calling thread's innermost capture, if any.
+thread_local CMessageCapture* t_capture = nullptr;
 
 void PresentOnStderr(const wchar_t* text, const wchar_t* caption)
 {
@@ -45,6 +47,10 @@ void SetMessagePresenter(TmMessagePresenter presenter, void* context,
 
 void TmShowMessage(const wchar_t* text, const wchar_t* caption)
 {
+    if (t_capture) {
+        t_capture->Keep(text ? text : L"", caption ? caption : L"");
+        return;
+    }
     // Loaders may run on several threads; one message at a time keeps the
     // presenter simple and the lines on a terminal whole.
     std::lock_guard<std::mutex> lock(g_presenterMutex);
@@ -57,6 +63,39 @@ void TmShowMessage(const wchar_t* text, const wchar_t* caption)
 void TmShowWarnMessage(const wchar_t* text)
 {
     TmShowMessage(text, L"警告");
+}
+
+CMessageCapture::CMessageCapture() : m_outer(t_capture), m_active(true)
+{
+    t_capture = this;
+}
+
+CMessageCapture::~CMessageCapture()
+{
+    End();
+    for (const CCapturedMessage& message : m_messages)
+        TmShowMessage(message.m_text.c_str(), message.m_caption.c_str());
+}
+
+void CMessageCapture::Keep(const wchar_t* text, const wchar_t* caption)
+{
+    m_messages.push_back(CCapturedMessage{text, caption});
+}
+
+void CMessageCapture::End()
+{
+    // Captures end in the reverse order of their making on one thread.
+    if (m_active && t_capture == this)
+        t_capture = m_outer;
+    m_active = false;
+}
+
+std::vector<CCapturedMessage> CMessageCapture::Take()
+{
+    End();
+    std::vector<CCapturedMessage> messages;
+    messages.swap(m_messages);
+    return messages;
 }
 
 }  // namespace OS

@@ -6,6 +6,9 @@
 // to stderr. Calls are serialised, so presenters need no locking of their own.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "TmToolsApi.h"
 
 namespace TMTOOLS {
@@ -22,6 +25,35 @@ TMTOOLS_API void SetMessagePresenter(TmMessagePresenter presenter, void* context
 
 TMTOOLS_API void TmShowMessage(const wchar_t* text, const wchar_t* caption);
 TMTOOLS_API void TmShowWarnMessage(const wchar_t* text);
+
+struct CCapturedMessage {
+    std::wstring m_text;
+    std::wstring m_caption;
+};
+
+// While one lives, the messages of the thread that made it are kept instead
+// of shown, so that work done on several threads can show them in the order
+// of the work rather than of the clock. Take ends the capture and hands the
+// messages over; the destructor shows whatever was not taken, so no message
+// is lost. Captures nest: the innermost keeps the messages.
+class TMTOOLS_API CMessageCapture {
+public:
+    CMessageCapture();
+    ~CMessageCapture();
+    CMessageCapture(const CMessageCapture&) = delete;
+    CMessageCapture& operator=(const CMessageCapture&) = delete;
+
+    std::vector<CCapturedMessage> Take();
+    // Called by TmShowMessage on the capturing thread.
+    void Keep(const wchar_t* text, const wchar_t* caption);
+
+private:
+    void End();
+
+    std::vector<CCapturedMessage> m_messages;
+    CMessageCapture* m_outer;
+    bool m_active;
+};
 
 }  // namespace OS
 }  // namespace TMTOOLS

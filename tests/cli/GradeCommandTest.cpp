@@ -224,6 +224,33 @@ TEST(GradeCommand, PrintsOneLinePerStudentAndLoadsInParallelWithTheSameResults)
     EXPECT_NE(overwrite.err.find("要覆盖吗？ [是]"), std::string::npos);
 }
 
+TEST(GradeCommand, ParallelLoadingSaysTheSameAsSerialInTheSameOrder)
+{
+    // Whole projects warning late (an overlong line opens the last result
+    // file read) between damaged models warning at their second
+    // line: threads finish the warnings out of order.
+    CClass sample;
+    std::string inputs;
+    for (int i = 0; i < 16; ++i) {
+        const std::string folder = sample.m_dir.File("s" + std::to_string(i));
+        tmtest::Run("mkdir -p " + Quoted(folder) + " && cp " + Quoted(kSamples) +
+                    (i % 2 ? "/students/钱七/frame.prj " : "/standard/frame* ") + Quoted(folder));
+        if (i % 2 == 0)
+            tmtest::WriteBytes(folder + "/frame_结构位移.txt",
+                               std::string(20000, '9') + "\r\n" + tmtest::ReadBytes(folder + "/frame_结构位移.txt"));
+        inputs += " " + Quoted(folder + "/frame.prj");
+    }
+    CCliRun serial = RunCli("grade --jobs 1 --standard " + Quoted(sample.m_standard) + inputs);
+    for (const char* jobs : {"2", "4", "2", "4"}) {
+        CCliRun parallel = RunCli("grade --jobs " + std::string(jobs) + " --standard " + Quoted(sample.m_standard) +
+                                  inputs);
+        EXPECT_EQ(parallel.err, serial.err) << jobs;
+        EXPECT_EQ(parallel.out, serial.out) << jobs;
+    }
+    EXPECT_LT(serial.err.find("s0/frame_结构位移.txt"), serial.err.find("s1/frame.prj")) << serial.err;
+    EXPECT_LT(serial.err.find("s1/frame.prj"), serial.err.find("s14/frame_结构位移.txt")) << serial.err;
+}
+
 TEST(GradeCommand, EveryInputIsARowAndOneWithoutAProjectFailsTheRun)
 {
     CClass sample;
