@@ -1,5 +1,8 @@
-// Entry data in chunks: copy or raw inflate, CRC-32, declared-size bound.
+// Entry data in chunks: copy or raw inflate, CRC-32, declared-size bound;
+// small deflated entries inflated whole.
 #include "archive/ZipEntryReader.h"
+
+#include <libdeflate.h>
 
 #include <algorithm>
 #include <climits>
@@ -99,4 +102,35 @@ int CZipEntryReader::Read(char* buffer, unsigned size)
     m_crc = (uint32_t)crc32(m_crc, (const Bytef*)buffer, produced);
     m_remainingOut -= produced;
     return (int)produced;
+}
+
+bool CZipEntryReader::InflateWhole(std::unique_ptr<char[]>& data, size_t& size)
+{
+    if (!m_open || m_method != 8 || m_stopped || m_remainingOut == 0 || m_remainingOut >= kWholeLimit ||
+        m_remainingIn > kWholeLimit || m_inputAvailable != 0 || m_nextPosition > m_file->Size() ||
+        m_remainingIn > m_file->Size() - m_nextPosition)
+        return false;
+    std::unique_ptr<unsigned char[]> input(new unsigned char[m_remainingIn + 1]);
+    if (!m_file->ReadAt(m_nextPosition, input.get(), m_remainingIn))
+        return false;
+    std::unique_ptr<char[]> output(new char[m_remainingOut]);
+    libdeflate_decompressor* decompressor = libdeflate_alloc_decompressor();
+    if (!decompressor)
+        return false;
+    size_t produced = 0;
+    libdeflate_result result = libdeflate_deflate_decompress(decompressor, input.get(), m_remainingIn, output.get(),
+                                                             m_remainingOut, &produced);
+    libdeflate_free_decompressor(decompressor);
+    // Bad data or a stream longer than declared: the streaming inflate
+    // decides what of it is written.
+    if (result != LIBDEFLATE_SUCCESS)
+        return false;
+    m_crc = (uint32_t)crc32(m_crc, (const Bytef*)output.get(), (uInt)produced);
+    m_remainingOut -= (uint32_t)produced;
+    m_nextPosition += m_remainingIn;
+    m_remainingIn = 0;
+    m_stopped = true;
+    data = std::move(output);
+    size = produced;
+    return true;
 }

@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class CZipCentralRecord;
@@ -13,6 +14,9 @@ class CZipFile;
 class CZipEntryReader {
 public:
     static const unsigned kChunk = 16384;
+    // Deflated entries declared smaller than this, with compressed data no
+    // larger, are inflated whole (libdeflate); larger ones are streamed.
+    static const uint32_t kWholeLimit = 8u << 20;
 
     CZipEntryReader();
     ~CZipEntryReader();
@@ -28,6 +32,16 @@ public:
     // data (or when the data is damaged and nothing more comes), -1 when the
     // archive cannot be read or no entry is open.
     int Read(char* buffer, unsigned size);
+
+    // Inflates a small deflated entry in one go, before any Read: its
+    // compressed data read whole (it must lie inside the archive) and
+    // inflated into data, at most the declared size. True when that is the
+    // entry's output: every declared byte, or fewer when the deflate stream
+    // ends early (Complete() then says so); the CRC is kept as Read keeps
+    // it and Read gives nothing more. False, with nothing consumed, for any
+    // other entry and whenever the data is damaged in a way only the
+    // streaming inflate reproduces byte for byte: Read then streams it.
+    bool InflateWhole(std::unique_ptr<char[]>& data, size_t& size);
 
     // All declared bytes were produced.
     bool Complete() const { return m_open && m_remainingOut == 0; }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "archive/ZipDataSink.h"
@@ -166,6 +167,13 @@ ZipResult CZipReader::CopyData(int index, CZipDataSink& sink)
     CZipEntryReader reader;
     if (!reader.Open(m_file, m_current, m_end.m_prefixLength))
         return ZipResult::WriteFailed;
+    std::unique_ptr<char[]> whole;
+    size_t wholeSize = 0;
+    if (reader.InflateWhole(whole, wholeSize)) {
+        if (wholeSize > 0 && !sink.Write(whole.get(), wholeSize))
+            return ZipResult::WriteFailed;
+        return reader.CrcMatches() ? ZipResult::Ok : ZipResult::BadData;
+    }
     std::vector<char> buffer(CZipEntryReader::kChunk);
     for (;;) {
         int n = reader.Read(buffer.data(), (unsigned)buffer.size());

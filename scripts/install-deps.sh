@@ -16,6 +16,7 @@ RUN=(
   libxlsxwriter-dev  # the class workbook (.xlsx)
   libgif-dev libjpeg62-turbo-dev
   libarchive-dev  # rar and 7z hand-ins
+  libdeflate-dev  # the whole-buffer inflate of small zip entries
   qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-noto-cjk
   librsvg2-bin  # the desktop icon's PNG sizes, rendered from its SVG
 )
