@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "scoring/ScoreSheet.h"
+#include "tools/TmString.h"
 
 const wchar_t CClassAnalysis::kUnreadText[] = L"(未读出)";
 
@@ -293,6 +294,26 @@ const wchar_t* CClassAnalysis::ReasonText(TmSimilarReason reason)
     case TM_SIMILAR_STANDARD: return L"与标准工程相同";
     default: return L"错误答案相同";
     }
+}
+
+std::wstring CClassAnalysis::IdenticalFilesText(const CSimilarPair& pair)
+{
+    std::wstring text;
+    for (int f = 0; f < TM_PROJECT_FILE_COUNT; ++f) {
+        if (pair.m_identicalFiles[f])
+            text += (text.empty() ? L"" : L", ") + std::wstring(GetProjectFileSuffix(f));
+    }
+    return text;
+}
+
+std::wstring CClassAnalysis::ExamplesText(const CSimilarPair& pair)
+{
+    std::wstring text;
+    for (const CSharedWrong& example : pair.m_examples)
+        text += TMTOOLS::String::stringFormat(L"%s%s=%s（标准 %s，%d人）", text.empty() ? L"" : L"；",
+                                              example.m_name.c_str(), example.m_text.c_str(),
+                                              example.m_standardText.c_str(), example.m_givers);
+    return text;
 }
 
 std::vector<size_t> CClassAnalysis::ItemsByMatchedShare() const

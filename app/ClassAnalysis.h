@@ -98,6 +98,10 @@ public:
     CClassAnalysis(const CScoreSheet& sheet, const CClassAnalysisOptions& options);
 
     static const wchar_t* ReasonText(TmSimilarReason reason);
+    // The pair's identical files by their suffixes (".prj, _结构信息.txt"),
+    // and its shared wrong answers ("name=text（标准 s，n人）；...").
+    static std::wstring IdenticalFilesText(const CSimilarPair& pair);
+    static std::wstring ExamplesText(const CSimilarPair& pair);
     // Indices into m_items, the share matched lowest first (ties in the
     // standard's order).
     std::vector<size_t> ItemsByMatchedShare() const;

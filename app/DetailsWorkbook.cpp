@@ -209,26 +209,6 @@ void WriteItems(lxw_worksheet* sheet, const CClassAnalysis& analysis, const CFor
     FinishTable(sheet, widths, row, (int)headers.size());
 }
 
-// The identical files named by their suffixes: ".prj, _结构信息.txt".
-std::wstring IdenticalFilesText(const CSimilarPair& pair)
-{
-    std::wstring text;
-    for (int f = 0; f < TM_PROJECT_FILE_COUNT; ++f) {
-        if (pair.m_identicalFiles[f])
-            text += (text.empty() ? L"" : L", ") + std::wstring(GetProjectFileSuffix(f));
-    }
-    return text;
-}
-
-std::wstring ExamplesText(const CSimilarPair& pair)
-{
-    std::wstring text;
-    for (const CSharedWrong& example : pair.m_examples)
-        text += stringFormat(L"%s%s=%s（标准 %s，%d人）", text.empty() ? L"" : L"；", example.m_name.c_str(),
-                             example.m_text.c_str(), example.m_standardText.c_str(), example.m_givers);
-    return text;
-}
-
 void WriteSimilar(lxw_worksheet* sheet, const CScoreSheet& scores, const CClassAnalysis& analysis,
                   const CFormats& formats)
 {
@@ -247,9 +227,9 @@ void WriteSimilar(lxw_worksheet* sheet, const CScoreSheet& scores, const CClassA
         WriteScore(sheet, row, 3, pair.m_evidence, formats, widths);
         WriteCount(sheet, row, 4, pair.m_sharedWrong, widths);
         WriteCount(sheet, row, 5, pair.m_differing, widths);
-        WriteText(sheet, row, 6, IdenticalFilesText(pair), nullptr, widths);
+        WriteText(sheet, row, 6, CClassAnalysis::IdenticalFilesText(pair), nullptr, widths);
         // The examples are long: the column is not widened for them.
-        worksheet_write_string(sheet, (lxw_row_t)row, 7, Utf8(ExamplesText(pair)).c_str(), nullptr);
+        worksheet_write_string(sheet, (lxw_row_t)row, 7, Utf8(CClassAnalysis::ExamplesText(pair)).c_str(), nullptr);
         ++row;
     }
     FinishTable(sheet, widths, row, (int)headers.size());

@@ -46,25 +46,6 @@ void Put(QTableWidget& table, int row, int column, const QString& text, bool num
     table.setItem(row, column, item);
 }
 
-QString FilesText(const CSimilarPair& pair)
-{
-    QStringList files;
-    for (int f = 0; f < TM_PROJECT_FILE_COUNT; ++f)
-        if (pair.m_identicalFiles[f])
-            files.append(QString::fromWCharArray(GetProjectFileSuffix(f)));
-    return files.join(QStringLiteral(", "));
-}
-
-QString ExamplesText(const CSimilarPair& pair)
-{
-    QStringList examples;
-    for (const CSharedWrong& example : pair.m_examples)
-        examples.append(QStringLiteral("%1=%2（标准 %3，%4人）")
-                            .arg(Q(example.m_name), Q(example.m_text), Q(example.m_standardText))
-                            .arg(example.m_givers));
-    return examples.join(QStringLiteral("；"));
-}
-
 }  // namespace
 
 void CClassAnalysisDlg::ApplyStoredOptions(CWorkspace& workspace)
@@ -177,8 +158,8 @@ void CClassAnalysisDlg::ShowAnalysis()
         Put(*m_pairs, r, 3, QString::number(pair.m_evidence, 'f', 1), true);
         Put(*m_pairs, r, 4, QString::number(pair.m_sharedWrong), true);
         Put(*m_pairs, r, 5, QString::number(pair.m_differing), true);
-        Put(*m_pairs, r, 6, FilesText(pair));
-        Put(*m_pairs, r, 7, ExamplesText(pair));
+        Put(*m_pairs, r, 6, Q(CClassAnalysis::IdenticalFilesText(pair)));
+        Put(*m_pairs, r, 7, Q(CClassAnalysis::ExamplesText(pair)));
     }
     m_pairs->resizeColumnsToContents();
 }
