@@ -4,11 +4,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cwchar>
-#include <mutex>
-#include <thread>
 
 #include "app/AppWindowLayer.h"
 #include "app/AtomicFile.h"
+#include "app/ParallelJobs.h"
 #include "app/StoredPath.h"
 #include "app/Workspace.h"
 #include "tools/FileNameLookup.h"
@@ -18,46 +17,6 @@
 #include "tools/TmString.h"
 
 namespace {
-
-// The messages of records loaded on several threads, shown in the order of
-// the records: those of a record wait until every record before it has been
-// shown, so a run says the same, in the same order, with any number of
-// threads.
-class COrderedMessages {
-public:
-    explicit COrderedMessages(size_t count) : m_messages(count), m_finished(count, 0), m_shown(0) {}
-
-    void Finish(size_t record, std::vector<TMTOOLS::OS::CCapturedMessage> messages)
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_messages[record] = std::move(messages);
-        m_finished[record] = 1;
-        while (m_shown < m_finished.size() && m_finished[m_shown])
-            Show(m_shown++);
-    }
-
-    // After the threads: a record not taken up leaves a gap; those after it
-    // (none, as records are taken in order) would still be shown.
-    void ShowTheRest()
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        for (; m_shown < m_finished.size(); ++m_shown)
-            Show(m_shown);
-    }
-
-private:
-    void Show(size_t record)
-    {
-        for (const TMTOOLS::OS::CCapturedMessage& message : m_messages[record])
-            TMTOOLS::OS::TmShowMessage(message.m_text.c_str(), message.m_caption.c_str());
-        m_messages[record].clear();
-    }
-
-    std::mutex m_mutex;
-    std::vector<std::vector<TMTOOLS::OS::CCapturedMessage>> m_messages;
-    std::vector<char> m_finished;
-    size_t m_shown;
-};
 
 // The error code of a list file that was not opened.
 int OpenError(TMTOOLS::OS::TmInputStatus status)
@@ -179,39 +138,24 @@ bool CWorkspace::LoadRecords(const std::vector<size_t>& indices)
     m_window.ShowProgress(what, 0, count);
     // Which records were taken up; each element is written by one thread.
     std::vector<char> taken(count, 0);
-    std::atomic<int> next(0);
     std::atomic<int> done(0);
     COrderedMessages messages(count);
     // Each record is loaded by exactly one thread and the records share
     // nothing, so the results are those of loading them in order; their
     // messages are shown in that order too. A stop is heard between two
     // records: one being read is read to its end.
-    auto work = [&]() {
-        for (int k = next++; k < count && !m_window.CancelRequested(); k = next++) {
-            CScoringProject& project = *m_studentProjects[indices[k]];
-            m_window.ShowProgress(what, done, count, project.m_prjPath.c_str());
-            taken[k] = 1;
-            // An unread record says so until it is read; reading clears it.
-            if (project.m_loadStatus == TM_LOAD_UNREAD)
-                project.m_loadStatus = TM_LOAD_OK;
-            TMTOOLS::OS::CMessageCapture capture;
-            m_studentLoaded[indices[k]] = LoadProject(project) ? 1 : 0;
-            messages.Finish(k, capture.Take());
-            m_window.ShowProgress(what, ++done, count);
-        }
-    };
-    int jobs = m_loadJobs < 1 ? 1 : m_loadJobs;
-    if (jobs > count)
-        jobs = count;
-    if (jobs <= 1) {
-        work();
-    } else {
-        std::vector<std::thread> threads;
-        for (int t = 0; t < jobs; ++t)
-            threads.emplace_back(work);
-        for (std::thread& thread : threads)
-            thread.join();
-    }
+    RunJobs(count, m_loadJobs, [this]() { return m_window.CancelRequested(); }, [&](int k) {
+        CScoringProject& project = *m_studentProjects[indices[k]];
+        m_window.ShowProgress(what, done, count, project.m_prjPath.c_str());
+        taken[k] = 1;
+        // An unread record says so until it is read; reading clears it.
+        if (project.m_loadStatus == TM_LOAD_UNREAD)
+            project.m_loadStatus = TM_LOAD_OK;
+        TMTOOLS::OS::CMessageCapture capture;
+        m_studentLoaded[indices[k]] = LoadProject(project) ? 1 : 0;
+        messages.Finish(k, capture.Take());
+        m_window.ShowProgress(what, ++done, count);
+    });
     messages.ShowTheRest();
 
     bool all = true;
