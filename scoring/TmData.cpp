@@ -1,6 +1,7 @@
 // Typed data values: comparison and text forms.
 #include "scoring/TmData.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "tools/TmString.h"
@@ -9,9 +10,15 @@ using TMTOOLS::String::stringFormat;
 
 namespace {
 
+// printf's "%.7g" of the value widened to double; to_chars gives the same
+// characters (it is defined as printf in the C locale) without the cost of
+// a wide printf.
 std::wstring FloatText(float value)
 {
-    return stringFormat(L"%.7g", static_cast<double>(value));
+    char text[48];
+    const std::to_chars_result end =
+        std::to_chars(text, text + sizeof text, static_cast<double>(value), std::chars_format::general, 7);
+    return std::wstring(text, end.ptr);
 }
 
 // Every element but the last followed by ",", no spaces; empty for none.

@@ -3,6 +3,7 @@
 #include "xls/BiffWorksheet.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "xls/BiffCellRecords.h"
 #include "xls/RkValue.h"
@@ -27,8 +28,10 @@ bool IsRkDouble(const XlsCell& cell)
     return cell.Type() == XlsCellType::Double && EncodeRkDouble(cell.Number(), rk);
 }
 
-// A run of two or more RK numbers becomes one MULRK, a single one an RK.
-void AddRkRun(RowBlock& block, const std::vector<XlsCell>& cells, uint16_t row, uint32_t first, uint32_t end)
+// A run of two or more RK numbers becomes one MULRK, a single one an RK;
+// run is scratch space kept between rows.
+void AddRkRun(RowBlock& block, const std::vector<XlsCell>& cells, uint16_t row, uint32_t first, uint32_t end,
+              MulRK& run)
 {
     auto rkOf = [](const XlsCell& cell) {
         uint32_t rk = 0;
@@ -39,20 +42,21 @@ void AddRkRun(RowBlock& block, const std::vector<XlsCell>& cells, uint16_t row, 
         return rk;
     };
     if (end - first == 1) {
-        block.AddCell(std::make_unique<RK>(row, (uint16_t)first, rkOf(cells[first])));
+        block.AddCell(RK(row, (uint16_t)first, rkOf(cells[first])));
         return;
     }
-    auto run = std::make_unique<MulRK>(row, (uint16_t)first);
-    run->m_values.reserve(end - first);
+    run.m_row = row;
+    run.m_firstColumn = (uint16_t)first;
+    run.m_values.clear();
     for (uint32_t c = first; c < end; ++c)
-        run->m_values.push_back({0, rkOf(cells[c])});
-    block.AddCell(std::move(run));
+        run.m_values.push_back({0, rkOf(cells[c])});
+    block.AddCell(run);
 }
 
 // Adds the records of the defined cell at column and returns the column
 // after the cells they cover.
 uint32_t AddCellRecords(RowBlock& block, const std::vector<XlsCell>& cells, uint16_t row, uint32_t column,
-                        SharedStringTable& strings)
+                        SharedStringTable& strings, MulRK& run)
 {
     const XlsCell& cell = cells[column];
     uint32_t end = column + 1;
@@ -60,27 +64,27 @@ uint32_t AddCellRecords(RowBlock& block, const std::vector<XlsCell>& cells, uint
     case XlsCellType::Int:
         if (!IsRkInteger(cell)) {
             // Beyond the RK's 30 bits an integer is kept whole as a double.
-            block.AddCell(std::make_unique<Number>(row, (uint16_t)column, (double)cell.Integer()));
+            block.AddCell(Number(row, (uint16_t)column, (double)cell.Integer()));
             return end;
         }
         while (end < cells.size() && IsRkInteger(cells[end]))
             ++end;
-        AddRkRun(block, cells, row, column, end);
+        AddRkRun(block, cells, row, column, end, run);
         return end;
     case XlsCellType::Double:
         if (!IsRkDouble(cell)) {
-            block.AddCell(std::make_unique<Number>(row, (uint16_t)column, cell.Number()));
+            block.AddCell(Number(row, (uint16_t)column, cell.Number()));
             return end;
         }
         while (end < cells.size() && IsRkDouble(cells[end]))
             ++end;
-        AddRkRun(block, cells, row, column, end);
+        AddRkRun(block, cells, row, column, end, run);
         return end;
     case XlsCellType::String:
-        block.AddCell(std::make_unique<LabelSST>(row, (uint16_t)column, strings.AddNarrow(cell.NarrowText())));
+        block.AddCell(LabelSST(row, (uint16_t)column, strings.AddNarrow(cell.NarrowText())));
         return end;
     case XlsCellType::WString:
-        block.AddCell(std::make_unique<LabelSST>(row, (uint16_t)column, strings.AddWide(cell.Text())));
+        block.AddCell(LabelSST(row, (uint16_t)column, strings.AddWide(cell.Text())));
         return end;
     case XlsCellType::Undefined:
         break;
@@ -96,14 +100,13 @@ void Worksheet::CellTable::RowBlock::AddRow(uint16_t row, uint16_t columnCount)
     m_rowCellsSize.push_back(0);
 }
 
-void Worksheet::CellTable::RowBlock::AddCell(std::unique_ptr<Record> cell)
+void Worksheet::CellTable::RowBlock::AddCell(const Record& cell)
 {
-    if (m_cells.size() == m_cells.capacity())
-        m_cells.reserve(m_cells.capacity() + 1000);
-    uint32_t size = cell->RecordSize();
-    m_cellsSize += size;
+    const uint32_t size = cell.RecordSize();
+    const size_t at = m_cells.size();
+    m_cells.resize(at + size);
+    cell.Write(m_cells.data() + at);
     m_rowCellsSize.back() += size;
-    m_cells.push_back(std::move(cell));
 }
 
 Worksheet::Worksheet() : m_bof(BOF::kWorksheet)
@@ -117,6 +120,12 @@ void Worksheet::Build(const XlsWorksheet& sheet, SharedStringTable& strings, boo
     m_cellTable.m_blocks.clear();
     m_cellTable.m_blocks.resize((rows + kRowsPerBlock - 1) / kRowsPerBlock);
 
+    // Room for the cells of full blocks of numbers and texts, which is what
+    // the program's sheets hold; a block grows past it when it must.
+    const size_t typicalBlockBytes = std::min<size_t>((size_t)kRowsPerBlock * columns * 12, 16384);
+    for (CellTable::RowBlock& block : m_cellTable.m_blocks)
+        block.m_cells.reserve(typicalBlockBytes);
+    MulRK run;
     bool anyCell = false;
     uint32_t firstRow = 0;
     uint32_t firstColumn = columns;
@@ -139,7 +148,7 @@ void Worksheet::Build(const XlsWorksheet& sheet, SharedStringTable& strings, boo
                 block.AddRow((uint16_t)r, (uint16_t)columns);
                 rowStarted = true;
             }
-            c = AddCellRecords(block, cells, (uint16_t)r, c, strings);
+            c = AddCellRecords(block, cells, (uint16_t)r, c, strings, run);
         }
     }
     if (!anyCell)
@@ -197,8 +206,9 @@ size_t Worksheet::Write(uint8_t* out) const
     for (const CellTable::RowBlock& block : m_cellTable.m_blocks) {
         for (const Row& row : block.m_rows)
             p += row.Write(p);
-        for (const std::unique_ptr<Record>& cell : block.m_cells)
-            p += cell->Write(p);
+        if (!block.m_cells.empty())
+            memcpy(p, block.m_cells.data(), block.m_cells.size());
+        p += block.m_cells.size();
         p += block.m_dbCell.Write(p);
     }
     p += m_window2.Write(p);

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "xls/BiffGlobalsRecords.h"
@@ -26,24 +25,16 @@ public:
     public:
         class RowBlock {
         public:
-            typedef std::vector<std::unique_ptr<Record>> CellBlock;
-
-            RowBlock() = default;
-            RowBlock(RowBlock&&) noexcept = default;
-            RowBlock& operator=(RowBlock&&) noexcept = default;
-
             void AddRow(uint16_t row, uint16_t columnCount);
-            void AddCell(std::unique_ptr<Record> cell);
+            // Appends the cell's record, as written, to the block's cells.
+            void AddCell(const Record& cell);
             uint32_t RowsSize() const { return (uint32_t)m_rows.size() * Row::kSize; }
-            uint32_t CellsSize() const { return m_cellsSize; }
+            uint32_t CellsSize() const { return (uint32_t)m_cells.size(); }
 
             std::vector<Row> m_rows;
-            CellBlock m_cells;                      // row-major
+            std::vector<uint8_t> m_cells;          // the cell records, row-major, as written
             std::vector<uint32_t> m_rowCellsSize;  // bytes of cell records per row, in m_rows order
             DBCell m_dbCell;
-
-        private:
-            uint32_t m_cellsSize = 0;
         };
 
         std::vector<RowBlock> m_blocks;

@@ -3,6 +3,10 @@
 // Sector allocation, compaction and saving are in CompoundDocumentSectors.cpp.
 #include "xls/CompoundDocument.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -53,7 +57,7 @@ bool ListBefore(const std::u16string& a, const std::u16string& b)
 
 }  // namespace
 
-CompoundDocument::CompoundDocument() : m_file(nullptr), m_sectorCount(0), m_freeHint(0)
+CompoundDocument::CompoundDocument() : m_file(-1), m_fileSize(0), m_sectorCount(0), m_freeHint(0)
 {
 }
 
@@ -75,9 +79,19 @@ int CompoundDocument::Create(const std::wstring& fileName)
     TMTOOLS::String::EncodeUnicode(0, native, back);
     if (back != fileName)
         return kBadName;
-    m_file = fopen(native.c_str(), "w+b");
-    if (!m_file)
+    // An existing file is emptied; an empty one is left alone, as a
+    // truncation marks the file for writing back at close on some file
+    // systems (ext4), which costs more than the whole save.
+    m_file = open(native.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (m_file < 0)
         return kBadName;
+    struct stat st;
+    if (fstat(m_file, &st) != 0 || (st.st_size > 0 && ftruncate(m_file, 0) != 0)) {
+        Close();
+        return kBadName;
+    }
+    m_fileSize = 0;
+    m_image.clear();
 
     // Sector 0 holds the FAT, sector 1 the directory.
     m_fat.assign(kEntriesPerSector, kFree);
@@ -101,9 +115,11 @@ int CompoundDocument::Create(const std::wstring& fileName)
 int CompoundDocument::Close()
 {
     int result = kSuccess;
-    if (m_file && fclose(m_file) != 0)
+    if (m_file >= 0 && close(m_file) != 0)
         result = kWriteFailed;
-    m_file = nullptr;
+    m_file = -1;
+    m_fileSize = 0;
+    m_image.clear();  // the capacity stays for the next document
     m_sectorCount = 0;
     m_fat.clear();
     m_miniFat.clear();
@@ -129,7 +145,7 @@ int CompoundDocument::CreateStorage(const std::wstring& path)
 
 int CompoundDocument::ResolvePath(const std::wstring& path, uint32_t& storage, std::u16string& name) const
 {
-    if (!m_file || path.empty())
+    if (m_file < 0 || path.empty())
         return kBadName;
     std::vector<std::u16string> parts;
     size_t begin = 0;
@@ -302,8 +318,7 @@ bool CompoundDocument::WriteBigStream(CDirEntry& entry, const uint8_t* data, uin
     }
     // The data goes in before the surplus is cut out, so that the
     // compaction carries it along.
-    if (!WriteSectors(chain, data, length))
-        return false;
+    WriteSectors(chain, data, length);
     return RemoveSectors(surplus);
 }
 
@@ -347,8 +362,7 @@ bool CompoundDocument::WriteMiniStream(CDirEntry& entry, const uint8_t* data, ui
         uint32_t mini = chain[i];
         uint32_t sector = m_miniContainer[mini / (kSectorSize / kMiniSectorSize)];
         uint64_t at = SectorOffset(sector) + (uint64_t)(mini % (kSectorSize / kMiniSectorSize)) * kMiniSectorSize;
-        if (!WriteAt(at, block, kMiniSectorSize))
-            return false;
+        WriteAt(at, block, kMiniSectorSize);
     }
     return true;
 }

@@ -3,15 +3,16 @@
 //
 // It makes new files only: it creates the file, creates streams and
 // storages in it and stores a stream's whole content. It does not open or
-// read existing documents. After every operation the header, the sector
-// allocation tables and the directory on disk describe the data written so
-// far. The file itself stays compact: sectors a stream gives up are cut out
-// of the file and every sector number stored after them is renumbered.
+// read existing documents. The file's bytes are laid out in memory and
+// written in one piece at the end of every operation, so after each one
+// the header, the sector allocation tables and the directory on disk
+// describe the data written so far. The file itself stays compact: sectors
+// a stream gives up are cut out of the file and every sector number stored
+// after them is renumbered.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -49,7 +50,7 @@ public:
     // Closing a closed document succeeds.
     int Close();
 
-    bool IsOpen() const { return m_file != nullptr; }
+    bool IsOpen() const { return m_file >= 0; }
 
 private:
     struct CDirEntry {
@@ -82,11 +83,13 @@ private:
     std::vector<uint32_t> MiniChain(uint32_t start) const;
     bool RemoveSectors(std::vector<uint32_t> sectors);
 
-    bool WriteAt(uint64_t offset, const void* data, size_t size);
-    bool WriteSectors(const std::vector<uint32_t>& sectors, const uint8_t* data, uint32_t length);
+    void WriteAt(uint64_t offset, const void* data, size_t size);
+    void WriteSectors(const std::vector<uint32_t>& sectors, const uint8_t* data, uint32_t length);
     bool Save();
 
-    FILE* m_file;
+    int m_file;                   // descriptor, -1 when closed
+    uint64_t m_fileSize;          // bytes the file holds
+    std::vector<uint8_t> m_image;  // the file's bytes as they are to be
     uint32_t m_sectorCount;  // sectors in the file after the header
     std::vector<uint32_t> m_fat;
     std::vector<uint32_t> m_miniFat;

@@ -1,6 +1,7 @@
 // Compound document writer: allocating sectors and mini sectors, growing the
 // FAT, cutting released sectors out of the file, and writing the header,
 // allocation tables and directory.
+#include <errno.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -115,26 +116,22 @@ bool CompoundDocument::RemoveSectors(std::vector<uint32_t> sectors)
         }
     }
 
-    // Move the kept sectors down, in runs, lowest first.
-    std::vector<uint8_t> buffer;
-    const uint32_t runLimit = 128;
-    for (uint32_t s = sectors.front() + 1; s < m_sectorCount;) {
-        if (renumbered[s] == kFree) {
-            ++s;
+    // Move the kept sectors down, lowest first; sectors never written read
+    // as zeros.
+    for (uint32_t s = sectors.front() + 1; s < m_sectorCount; ++s) {
+        if (renumbered[s] == kFree)
+            continue;
+        const uint64_t from = SectorOffset(s);
+        const uint64_t to = SectorOffset(renumbered[s]);
+        if (from >= m_image.size()) {
+            static const uint8_t zeros[kSectorSize] = {};
+            WriteAt(to, zeros, kSectorSize);
             continue;
         }
-        uint32_t count = 1;
-        while (s + count < m_sectorCount && count < runLimit && renumbered[s + count] != kFree)
-            ++count;
-        buffer.assign((size_t)count * kSectorSize, 0);
-        if (fseeko(m_file, (off_t)SectorOffset(s), SEEK_SET) != 0)
-            return false;
-        fread(buffer.data(), 1, buffer.size(), m_file);  // a short read leaves zeros: never-written sectors
-        if (ferror(m_file))
-            return false;
-        if (!WriteAt(SectorOffset(renumbered[s]), buffer.data(), buffer.size()))
-            return false;
-        s += count;
+        const size_t have = (size_t)std::min<uint64_t>(kSectorSize, m_image.size() - from);
+        memmove(m_image.data() + to, m_image.data() + from, have);
+        if (have < kSectorSize)
+            memset(m_image.data() + to + have, 0, kSectorSize - have);
     }
 
     auto renumber = [&renumbered, this](uint32_t& sector) {
@@ -164,39 +161,31 @@ bool CompoundDocument::RemoveSectors(std::vector<uint32_t> sectors)
     return true;
 }
 
-bool CompoundDocument::WriteAt(uint64_t offset, const void* data, size_t size)
+// Places bytes in the file's image, which grows (with zeros) to hold them.
+void CompoundDocument::WriteAt(uint64_t offset, const void* data, size_t size)
 {
-    if (fseeko(m_file, (off_t)offset, SEEK_SET) != 0)
-        return false;
-    return fwrite(data, 1, size, m_file) == size;
+    if (m_image.size() < offset + size)
+        m_image.resize((size_t)(offset + size), 0);
+    if (size > 0)
+        memcpy(m_image.data() + offset, data, size);
 }
 
-// Writes length bytes into the chain's sectors, runs of consecutive
-// sectors at a time; the last sector is padded with zeros.
-bool CompoundDocument::WriteSectors(const std::vector<uint32_t>& sectors, const uint8_t* data, uint32_t length)
+// Writes length bytes into the chain's sectors; the last sector is padded
+// with zeros.
+void CompoundDocument::WriteSectors(const std::vector<uint32_t>& sectors, const uint8_t* data, uint32_t length)
 {
-    size_t i = 0;
-    while (i < sectors.size()) {
-        size_t run = 1;
-        while (i + run < sectors.size() && sectors[i + run] == sectors[i] + run)
-            ++run;
-        uint64_t offset = (uint64_t)i * kSectorSize;
-        uint64_t bytes = std::min<uint64_t>(run * kSectorSize, length - offset);
-        if (!WriteAt(SectorOffset(sectors[i]), data + offset, (size_t)bytes))
-            return false;
-        uint64_t padding = run * kSectorSize - bytes;
-        if (padding > 0) {
-            static const uint8_t zeros[kSectorSize] = {};
-            if (fwrite(zeros, 1, (size_t)padding, m_file) != padding)
-                return false;
-        }
-        i += run;
+    static const uint8_t zeros[kSectorSize] = {};
+    for (size_t i = 0; i < sectors.size(); ++i) {
+        const uint64_t offset = (uint64_t)i * kSectorSize;
+        const size_t bytes = (size_t)std::min<uint64_t>(kSectorSize, length - offset);
+        WriteAt(SectorOffset(sectors[i]), data + offset, bytes);
+        if (bytes < kSectorSize)
+            WriteAt(SectorOffset(sectors[i]) + bytes, zeros, kSectorSize - bytes);
     }
-    return true;
 }
 
-// Writes the header, FAT, FAT-index, mini-FAT and directory sectors and
-// sets the file's length to its sectors.
+// Lays the header, FAT, FAT-index, mini-FAT and directory sectors into the
+// image, cut to its sectors, and writes the image to the file.
 bool CompoundDocument::Save()
 {
     using namespace XlsBytes;
@@ -222,14 +211,12 @@ bool CompoundDocument::Save()
     Put32(sector + HeaderField::kFatIndexSectorCount, (uint32_t)m_fatIndexSectors.size());
     for (uint32_t i = 0; i < kHeaderFatSlots; ++i)
         Put32(sector + HeaderField::kFatSlots + 4 * i, i < m_fatSectors.size() ? m_fatSectors[i] : kFree);
-    if (!WriteAt(0, sector, sizeof sector))
-        return false;
+    WriteAt(0, sector, sizeof sector);
 
     for (size_t k = 0; k < m_fatSectors.size(); ++k) {
         for (uint32_t i = 0; i < kEntriesPerSector; ++i)
             Put32(sector + 4 * i, m_fat[k * kEntriesPerSector + i]);
-        if (!WriteAt(SectorOffset(m_fatSectors[k]), sector, sizeof sector))
-            return false;
+        WriteAt(SectorOffset(m_fatSectors[k]), sector, sizeof sector);
     }
     for (size_t k = 0; k < m_fatIndexSectors.size(); ++k) {
         for (uint32_t i = 0; i < kIndexSlotsPerSector; ++i) {
@@ -238,14 +225,12 @@ bool CompoundDocument::Save()
         }
         Put32(sector + 4 * kIndexSlotsPerSector,
               k + 1 < m_fatIndexSectors.size() ? m_fatIndexSectors[k + 1] : kEndOfChain);
-        if (!WriteAt(SectorOffset(m_fatIndexSectors[k]), sector, sizeof sector))
-            return false;
+        WriteAt(SectorOffset(m_fatIndexSectors[k]), sector, sizeof sector);
     }
     for (size_t k = 0; k < m_miniFatSectors.size(); ++k) {
         for (uint32_t i = 0; i < kEntriesPerSector; ++i)
             Put32(sector + 4 * i, m_miniFat[k * kEntriesPerSector + i]);
-        if (!WriteAt(SectorOffset(m_miniFatSectors[k]), sector, sizeof sector))
-            return false;
+        WriteAt(SectorOffset(m_miniFatSectors[k]), sector, sizeof sector);
     }
 
     // The root names the mini stream's container: its first sector and
@@ -276,10 +261,21 @@ bool CompoundDocument::Save()
             Put32(p + EntryField::kStart, e.start);
             Put32(p + EntryField::kSize, e.size);
         }
-        if (!WriteAt(SectorOffset(m_directorySectors[k]), sector, sizeof sector))
-            return false;
+        WriteAt(SectorOffset(m_directorySectors[k]), sector, sizeof sector);
     }
-    if (fflush(m_file) != 0)
+    m_image.resize((size_t)SectorOffset(m_sectorCount), 0);
+
+    size_t done = 0;
+    while (done < m_image.size()) {
+        const ssize_t written = pwrite(m_file, m_image.data() + done, m_image.size() - done, (off_t)done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        done += (size_t)written;
+    }
+    if (m_fileSize > m_image.size() && ftruncate(m_file, (off_t)m_image.size()) != 0)
         return false;
-    return ftruncate(fileno(m_file), (off_t)SectorOffset(m_sectorCount)) == 0;
+    m_fileSize = m_image.size();
+    return true;
 }

@@ -17,7 +17,10 @@ XlsCell* XlsWorksheet::CellAt(uint32_t row, uint32_t column)
     }
     if (row >= m_rowCount) {
         m_rowCount = row + 1;
-        m_rows.resize(m_rowCount, std::vector<XlsCell>(m_columnCount));
+        const size_t first = m_rows.size();
+        m_rows.resize(m_rowCount);
+        for (size_t r = first; r < m_rows.size(); ++r)
+            m_rows[r].resize(m_columnCount);
     }
     return &m_rows[row][column];
 }
