@@ -7,12 +7,14 @@
 // cannot grade (CheckStandard): every student would get 0.00, and a
 // report would overwrite good workbooks with empty ones.
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cwctype>
 #include <set>
 
 #include "app/AppWindowLayer.h"
 #include "app/DetailsWorkbook.h"
+#include "app/ParallelJobs.h"
 #include "app/ProjectWorkbook.h"
 #include "app/SummaryWorkbook.h"
 #include "app/SystemError.h"
@@ -175,28 +177,45 @@ bool CWorkspace::GenerateReports(const std::wstring& outputFolder, const std::ve
     }
     if (!outputFolder.empty())
         TMTOOLS::OS::mkdir_r(outputFolder.c_str());
-    CCollectedNames names(taken);
-    // The project list keeps its totals: only the rows are taken.
-    std::vector<std::wstring> failed;  // each path with the reason
     const int total = (int)std::min(m_studentProjects.size(), m_sheet.m_entries.size());
-    const wchar_t* what = L"生成评分报告";
+    // Where each workbook goes, named in list order (a clash takes the next
+    // free name); empty where a record has no place for one.
+    std::vector<std::wstring> paths(total);
+    CCollectedNames names(taken);
     for (int i = 0; i < total; ++i) {
-        // Stopped between workbooks: each one written is whole.
-        if (m_window.CancelRequested()) {
-            m_window.EndWaitCursor();
-            return false;
-        }
-        m_sheet.TakeRows(*m_standardProject, *m_studentProjects[i], i);
         const CScoreSheetEntry& entry = m_sheet.m_entries[i];
-        m_window.ShowProgress(what, i, total, entry.m_prjPath.c_str());
+        if (outputFolder.empty())
+            paths[i] = entry.m_folder.empty() ? std::wstring() : ProjectWorkbookPath(entry);
+        else if (!entry.m_folderName.empty())
+            paths[i] = names.Take(outputFolder, entry.m_folderName);
+    }
+    // The project list keeps its totals: only the rows are taken. Each
+    // workbook is written by one thread from its own entry; a stop is heard
+    // between workbooks, and each one written is whole.
+    const CScoreSheetLayout layout(*m_standardProject);
+    std::vector<char> finished(total, 0);
+    std::vector<char> written(total, 0);
+    std::vector<int> errors(total, 0);  // errno of each workbook not written
+    std::atomic<int> count(0);
+    const wchar_t* what = L"生成评分报告";
+    RunJobs(total, m_loadJobs, [this]() { return m_window.CancelRequested(); }, [&](int i) {
+        m_sheet.TakeRows(layout, *m_studentProjects[i], i);
+        const CScoreSheetEntry& entry = m_sheet.m_entries[i];
+        m_window.ShowProgress(what, count, total, entry.m_prjPath.c_str());
         errno = 0;
-        const bool written = outputFolder.empty()
-                                 ? WriteProjectWorkbook(entry)
-                                 : !entry.m_folderName.empty() &&
-                                       WriteProjectWorkbook(entry, names.Take(outputFolder, entry.m_folderName));
-        if (!written)
-            failed.push_back(entry.m_prjPath + SystemErrorSuffix(errno));
-        m_window.ShowProgress(what, i + 1, total);
+        written[i] = !paths[i].empty() && WriteProjectWorkbook(entry, paths[i]);
+        errors[i] = errno;
+        finished[i] = 1;
+        m_window.ShowProgress(what, ++count, total);
+    });
+    if (std::find(finished.begin(), finished.end(), 0) != finished.end()) {
+        m_window.EndWaitCursor();
+        return false;
+    }
+    std::vector<std::wstring> failed;  // each path with the reason
+    for (int i = 0; i < total; ++i) {
+        if (!written[i])
+            failed.push_back(m_sheet.m_entries[i].m_prjPath + SystemErrorSuffix(errors[i]));
     }
     m_window.EndWaitCursor();
     const std::wstring done = outputFolder.empty() ? std::wstring(L"导出完成，导出数据在各个工程所在文件夹")

@@ -85,19 +85,9 @@ void CScoreSheet::ClearTotals()
     }
 }
 
-namespace {
-
-// One selected standard value: its place in its item and its row, the
-// student's part still empty.
-struct CRowLayout {
-    const CTmData* m_standard;
-    size_t m_position;
-    CScoreSheetRow m_row;
-};
-
-std::vector<CRowLayout> LayOutRows(const CScoringProject& standard)
+CScoreSheetLayout::CScoreSheetLayout(const CScoringProject& standard)
 {
-    std::vector<CRowLayout> layout;
+    std::vector<CRowLayout>& layout = m_rows;
     for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
         const CScoringItem& item = standard.GetItem(k);
         const float valueScore = item.GetValueScore();
@@ -120,14 +110,15 @@ std::vector<CRowLayout> LayOutRows(const CScoringProject& standard)
             layout.push_back(std::move(entry));
         }
     }
-    return layout;
 }
 
-void FillRows(const std::vector<CRowLayout>& layout, const CScoringProject& student, std::vector<CScoreSheetRow>& rows)
+namespace {
+
+void FillRows(const CScoreSheetLayout& layout, const CScoringProject& student, std::vector<CScoreSheetRow>& rows)
 {
     rows.clear();
-    rows.reserve(layout.size());
-    for (const CRowLayout& entry : layout) {
+    rows.reserve(layout.Rows().size());
+    for (const CScoreSheetLayout::CRowLayout& entry : layout.Rows()) {
         const CScoringItem& item = student.GetItem(entry.m_row.m_category);
         // A student's values are mostly in the standard's order: look there
         // first, by name after.
@@ -152,12 +143,18 @@ void FillRows(const std::vector<CRowLayout>& layout, const CScoringProject& stud
 void CScoreSheet::TakeRows(const CScoringProject& standard, const CScoringProject& student, size_t index)
 {
     if (index < m_entries.size())
-        FillRows(LayOutRows(standard), student, m_entries[index].m_rows);
+        FillRows(CScoreSheetLayout(standard), student, m_entries[index].m_rows);
+}
+
+void CScoreSheet::TakeRows(const CScoreSheetLayout& layout, const CScoringProject& student, size_t index)
+{
+    if (index < m_entries.size())
+        FillRows(layout, student, m_entries[index].m_rows);
 }
 
 void CScoreSheet::TakeAllRows(const CScoringProject& standard, const CScoringProjectList& students)
 {
-    const std::vector<CRowLayout> layout = LayOutRows(standard);
+    const CScoreSheetLayout layout(standard);
     for (size_t i = 0; i < m_entries.size() && i < students.size(); ++i) {
         if (m_entries[i].m_hasProject)
             FillRows(layout, *students[i], m_entries[i].m_rows);

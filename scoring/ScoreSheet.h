@@ -110,6 +110,26 @@ struct CScoreSheetEntry {
     std::wstring TotalText() const;
 };
 
+// The rows every student's sheet shares, laid out once from the standard:
+// which values, their names, standard texts and shares. Rows are then
+// taken from it for any number of students.
+class CScoreSheetLayout {
+public:
+    // One selected standard value: its place in its item and its row, the
+    // student's part still empty.
+    struct CRowLayout {
+        const CTmData* m_standard;
+        size_t m_position;
+        CScoreSheetRow m_row;
+    };
+
+    explicit CScoreSheetLayout(const CScoringProject& standard);
+    const std::vector<CRowLayout>& Rows() const { return m_rows; }
+
+private:
+    std::vector<CRowLayout> m_rows;
+};
+
 class CScoreSheet {
 public:
     CScoreSheet();
@@ -131,6 +151,9 @@ public:
     // Rebuilds the rows of entry index from standard and its record;
     // an index outside the list is ignored.
     void TakeRows(const CScoringProject& standard, const CScoringProject& student, size_t index);
+    // The same from a layout of the standard: entries may be filled from
+    // several threads at once, each entry by one.
+    void TakeRows(const CScoreSheetLayout& layout, const CScoringProject& student, size_t index);
     // TakeRows for every student with a record.
     void TakeAllRows(const CScoringProject& standard, const CScoringProjectList& students);
 

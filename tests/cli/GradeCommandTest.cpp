@@ -240,12 +240,24 @@ TEST(GradeCommand, ParallelLoadingSaysTheSameAsSerialInTheSameOrder)
                                std::string(20000, '9') + "\r\n" + tmtest::ReadBytes(folder + "/frame_结构位移.txt"));
         inputs += " " + Quoted(folder + "/frame.prj");
     }
-    CCliRun serial = RunCli("grade --jobs 1 --standard " + Quoted(sample.m_standard) + inputs);
+    // The workbooks too are written on the threads: the same bytes.
+    const std::string reports = sample.m_dir.File("reports");
+    const std::string report = " --report --output-dir " + Quoted(reports);
+    auto workbooks = [&reports]() {
+        std::string all;
+        for (int i = 0; i < 16; ++i)
+            all += tmtest::ReadBytes(reports + "/s" + std::to_string(i) + ".xls") + "|";
+        return all;
+    };
+    CCliRun serial = RunCli("grade --jobs 1 --standard " + Quoted(sample.m_standard) + report + inputs);
+    const std::string serialWorkbooks = workbooks();
+    EXPECT_GT(serialWorkbooks.size(), 16u * 1000) << serial.err;
     for (const char* jobs : {"2", "4", "2", "4"}) {
         CCliRun parallel = RunCli("grade --jobs " + std::string(jobs) + " --standard " + Quoted(sample.m_standard) +
-                                  inputs);
+                                  report + inputs);
         EXPECT_EQ(parallel.err, serial.err) << jobs;
         EXPECT_EQ(parallel.out, serial.out) << jobs;
+        EXPECT_TRUE(workbooks() == serialWorkbooks) << jobs;
     }
     EXPECT_LT(serial.err.find("s0/frame_结构位移.txt"), serial.err.find("s1/frame.prj")) << serial.err;
     EXPECT_LT(serial.err.find("s1/frame.prj"), serial.err.find("s14/frame_结构位移.txt")) << serial.err;
