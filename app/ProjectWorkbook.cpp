@@ -28,7 +28,9 @@ bool WriteProjectWorkbook(const CScoreSheetEntry& student)
 
 bool WriteProjectWorkbook(const CScoreSheetEntry& student, const std::wstring& path)
 {
-    XlsWorkbook book;
+    // One workbook per thread, made again for each student: it keeps its
+    // storage from one to the next.
+    static thread_local XlsWorkbook book;
     book.CreateNew();
     XlsWorksheet* sheet = book.FindSheet("Sheet1");
     if (!sheet)

@@ -85,7 +85,8 @@ CBook MakeBook(const std::string& fileName, size_t rowCount, CRandom& random)
 
 bool WriteOurs(const CBook& book, const std::string& folder)
 {
-    XlsWorkbook workbook;
+    // Made again for each book, as the program's per-project workbooks are.
+    static XlsWorkbook workbook;
     workbook.CreateNew();
     XlsWorksheet* sheet = workbook.FindSheet("Sheet1");
     if (!sheet)

@@ -10,7 +10,7 @@
 
 namespace BiffXls {
 
-class LabelSST : public Record {
+class LabelSST final : public Record {
 public:
     LabelSST(uint16_t row = 0, uint16_t column = 0, uint32_t stringIndex = 0)
         : Record(RecordType::kLabelSST), m_row(row), m_column(column), m_xfIndex(0), m_stringIndex(stringIndex)
@@ -27,7 +27,7 @@ protected:
     void WriteData(RecordWriter& out) const override;
 };
 
-class RK : public Record {
+class RK final : public Record {
 public:
     RK(uint16_t row = 0, uint16_t column = 0, uint32_t rk = 0)
         : Record(RecordType::kRK), m_row(row), m_column(column), m_xfIndex(0), m_rk(rk)
@@ -44,7 +44,7 @@ protected:
     void WriteData(RecordWriter& out) const override;
 };
 
-class MulRK : public Record {
+class MulRK final : public Record {
 public:
     struct CXfRk {
         uint16_t xfIndex;
@@ -63,7 +63,7 @@ protected:
     void WriteData(RecordWriter& out) const override;
 };
 
-class Number : public Record {
+class Number final : public Record {
 public:
     Number(uint16_t row = 0, uint16_t column = 0, double value = 0)
         : Record(RecordType::kNumber), m_row(row), m_column(column), m_xfIndex(0), m_value(value)

@@ -100,15 +100,6 @@ void Worksheet::CellTable::RowBlock::AddRow(uint16_t row, uint16_t columnCount)
     m_rowCellsSize.push_back(0);
 }
 
-void Worksheet::CellTable::RowBlock::AddCell(const Record& cell)
-{
-    const uint32_t size = cell.RecordSize();
-    const size_t at = m_cells.size();
-    m_cells.resize(at + size);
-    cell.Write(m_cells.data() + at);
-    m_rowCellsSize.back() += size;
-}
-
 Worksheet::Worksheet() : m_bof(BOF::kWorksheet)
 {
 }
@@ -117,8 +108,14 @@ void Worksheet::Build(const XlsWorksheet& sheet, SharedStringTable& strings, boo
 {
     const uint32_t rows = sheet.RowCount();
     const uint32_t columns = sheet.ColumnCount();
-    m_cellTable.m_blocks.clear();
+    // Blocks kept from an earlier build are emptied and reused.
     m_cellTable.m_blocks.resize((rows + kRowsPerBlock - 1) / kRowsPerBlock);
+    for (CellTable::RowBlock& block : m_cellTable.m_blocks) {
+        block.m_rows.clear();
+        block.m_cells.clear();
+        block.m_rowCellsSize.clear();
+        block.m_dbCell.m_firstRowOffset = 0;
+    }
 
     // Room for the cells of full blocks of numbers and texts, which is what
     // the program's sheets hold; a block grows past it when it must.

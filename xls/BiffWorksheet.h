@@ -27,7 +27,15 @@ public:
         public:
             void AddRow(uint16_t row, uint16_t columnCount);
             // Appends the cell's record, as written, to the block's cells.
-            void AddCell(const Record& cell);
+            template <class CellRecord>
+            void AddCell(const CellRecord& cell)
+            {
+                const uint32_t size = cell.RecordSize();
+                const size_t at = m_cells.size();
+                m_cells.resize(at + size);
+                cell.Write(m_cells.data() + at);
+                m_rowCellsSize.back() += size;
+            }
             uint32_t RowsSize() const { return (uint32_t)m_rows.size() * Row::kSize; }
             uint32_t CellsSize() const { return (uint32_t)m_cells.size(); }
 

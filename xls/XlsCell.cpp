@@ -10,9 +10,11 @@ void XlsCell::Clear()
     std::wstring().swap(m_wstring);
 }
 
+// Setting a value keeps the storage the cell's texts already have, so a
+// cell set again and again (a workbook reused) does not allocate again.
 void XlsCell::SetText(const std::wstring& text)
 {
-    Clear();
+    Reset();
     if (text.empty())
         return;
     m_type = XlsCellType::WString;
@@ -21,7 +23,7 @@ void XlsCell::SetText(const std::wstring& text)
 
 void XlsCell::SetNarrowText(const std::string& text)
 {
-    Clear();
+    Reset();
     if (text.empty())
         return;
     m_type = XlsCellType::String;
@@ -30,14 +32,23 @@ void XlsCell::SetNarrowText(const std::string& text)
 
 void XlsCell::SetNumber(double value)
 {
-    Clear();
+    Reset();
     m_type = XlsCellType::Double;
     m_double = value;
 }
 
 void XlsCell::SetInteger(int32_t value)
 {
-    Clear();
+    Reset();
     m_type = XlsCellType::Int;
     m_int = value;
+}
+
+void XlsCell::Reset()
+{
+    m_type = XlsCellType::Undefined;
+    m_int = 0;
+    m_double = 0;
+    m_string.clear();
+    m_wstring.clear();
 }

@@ -24,7 +24,10 @@ public:
     // 8-bit text; readers take each byte as one of the first 256 Unicode
     // characters (Latin-1). An empty text empties the cell.
     void SetNarrowText(const std::string& text);
+    // Empties the cell and frees its texts' storage.
     void Clear();
+    // Empties the cell, keeping its texts' storage for the next value.
+    void Reset();
 
     XlsCellType Type() const { return m_type; }
     int32_t Integer() const { return m_int; }

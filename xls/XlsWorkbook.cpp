@@ -71,11 +71,27 @@ XlsWorkbook::~XlsWorkbook() = default;
 void XlsWorkbook::CreateNew()
 {
     m_document.Close();
-    m_globals = std::make_unique<BiffXls::Workbook>();
+    // What the last content used is kept for the new one: the string
+    // table, the first sheet's grid and records, the file's image. The
+    // globals' other records keep their defaults: nothing changes them.
+    if (!m_globals) {
+        m_globals = std::make_unique<BiffXls::Workbook>();
+    } else {
+        m_globals->m_boundSheets.clear();
+        m_globals->m_sst.Clear();
+    }
+    std::unique_ptr<XlsWorksheet> first = m_sheets.empty() ? nullptr : std::move(m_sheets.front());
+    std::unique_ptr<BiffXls::Worksheet> firstRecords = m_rawSheets.empty() ? nullptr : std::move(m_rawSheets.front());
     m_rawSheets.clear();
     m_sheets.clear();
     m_foldedNames.clear();
     AddSheet(std::string("Sheet1"));
+    if (first) {
+        first->Empty();
+        m_sheets.front() = std::move(first);
+    }
+    if (firstRecords)
+        m_rawSheets.front() = std::move(firstRecords);
 }
 
 XlsWorksheet* XlsWorkbook::FindSheet(const std::string& name)
@@ -176,10 +192,9 @@ bool XlsWorkbook::WriteDocument(const std::wstring& fileName)
         return false;
     if (m_document.CreateStream(kStreamName) != CompoundDocument::kSuccess)
         return false;
-    std::vector<uint8_t> stream;
-    if (!BuildStream(stream))
+    if (!BuildStream(m_stream))
         return false;
-    return m_document.WriteStream(kStreamName, stream.data(), stream.size()) == CompoundDocument::kSuccess;
+    return m_document.WriteStream(kStreamName, m_stream.data(), m_stream.size()) == CompoundDocument::kSuccess;
 }
 
 // Rebuilds the records from the editable sheets, places them in the
@@ -188,10 +203,8 @@ bool XlsWorkbook::BuildStream(std::vector<uint8_t>& stream)
 {
     BiffXls::SharedStringTable& strings = m_globals->m_sst;
     strings.Clear();
-    for (size_t i = 0; i < m_sheets.size(); ++i) {
-        m_rawSheets[i] = std::make_unique<BiffXls::Worksheet>();
+    for (size_t i = 0; i < m_sheets.size(); ++i)
         m_rawSheets[i]->Build(*m_sheets[i], strings, i == 0);
-    }
     strings.Layout();
 
     uint64_t position = m_globals->Size();

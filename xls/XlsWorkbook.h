@@ -31,7 +31,9 @@ public:
     XlsWorkbook& operator=(const XlsWorkbook&) = delete;
 
     // Discards all content and makes a workbook with one empty sheet
-    // named "Sheet1".
+    // named "Sheet1". The storage the content had is kept: a workbook
+    // made again and again (one per student) allocates little after the
+    // first.
     void CreateNew();
     // The sheet whose name is stored as 8-bit text equal to name (case
     // matters); null when there is none.
@@ -63,4 +65,5 @@ private:
     std::vector<std::unique_ptr<BiffXls::Worksheet>> m_rawSheets;
     std::vector<std::unique_ptr<XlsWorksheet>> m_sheets;
     std::vector<std::u16string> m_foldedNames;  // sheet names in UTF-16, ASCII capitals
+    std::vector<uint8_t> m_stream;              // the "Workbook" stream of the last save
 };

@@ -1,9 +1,17 @@
 // Grid growth of the editable worksheet.
 #include "xls/XlsWorksheet.h"
 
+#include <algorithm>
+
 XlsWorksheet::XlsWorksheet(XlsWorkbook* workbook, uint32_t index)
     : m_workbook(workbook), m_index(index), m_rowCount(0), m_columnCount(0)
 {
+}
+
+void XlsWorksheet::Empty()
+{
+    m_rowCount = 0;
+    m_columnCount = 0;
 }
 
 XlsCell* XlsWorksheet::CellAt(uint32_t row, uint32_t column)
@@ -12,15 +20,21 @@ XlsCell* XlsWorksheet::CellAt(uint32_t row, uint32_t column)
         return nullptr;
     if (column >= m_columnCount) {
         m_columnCount = column + 1;
-        for (std::vector<XlsCell>& cells : m_rows)
-            cells.resize(m_columnCount);
+        for (uint32_t r = 0; r < m_rowCount; ++r)
+            m_rows[r].resize(m_columnCount);
     }
     if (row >= m_rowCount) {
+        if (m_rows.size() <= row)
+            m_rows.resize(row + 1);
+        // Rows kept from before Empty come back empty.
+        for (uint32_t r = m_rowCount; r <= row; ++r) {
+            std::vector<XlsCell>& cells = m_rows[r];
+            const size_t kept = std::min<size_t>(cells.size(), m_columnCount);
+            for (size_t c = 0; c < kept; ++c)
+                cells[c].Reset();
+            cells.resize(m_columnCount);
+        }
         m_rowCount = row + 1;
-        const size_t first = m_rows.size();
-        m_rows.resize(m_rowCount);
-        for (size_t r = first; r < m_rows.size(); ++r)
-            m_rows[r].resize(m_columnCount);
     }
     return &m_rows[row][column];
 }

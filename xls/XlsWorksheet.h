@@ -17,6 +17,10 @@ public:
 
     XlsWorksheet(XlsWorkbook* workbook, uint32_t index);
 
+    // Empties the grid (no rows, no columns) and keeps its storage: the
+    // cells asked for next reuse it.
+    void Empty();
+
     // The cell at (row, column), 0-based, growing the grid to reach it;
     // null (grid unchanged) for a column above 255 or a row above 65,535.
     XlsCell* CellAt(uint32_t row, uint32_t column);
@@ -34,5 +38,7 @@ private:
     uint32_t m_index;
     uint32_t m_rowCount;
     uint32_t m_columnCount;
+    // The first m_rowCount rows, each of m_columnCount cells, are the grid;
+    // rows past them are storage kept from before Empty.
     std::vector<std::vector<XlsCell>> m_rows;
 };

@@ -341,6 +341,33 @@ TEST_F(XlsWorkbookTest, SavingAgainReplacesTheFile)
     EXPECT_EQ("张三.xls\n", Listing());
 }
 
+TEST_F(XlsWorkbookTest, AWorkbookMadeAgainWritesWhatANewOneWrites)
+{
+    // A larger workbook first: more rows, more columns, a second sheet.
+    for (uint32_t r = 0; r < 70; ++r)
+        for (uint32_t c = 0; c < 7; ++c)
+            m_sheet->CellAt(r, c)->SetText(L"旧" + std::to_wstring(r * 7 + c));
+    m_book.AddSheet(std::wstring(L"第二页"))->CellAt(3, 3)->SetNumber(1);
+    ASSERT_TRUE(m_book.WriteToFile(m_dir.File("before.xls")));
+
+    auto fill = [](XlsWorkbook& book) {
+        XlsWorksheet* sheet = book.FindSheet("Sheet1");
+        ASSERT_NE(nullptr, sheet);
+        sheet->CellAt(0, 1)->SetText(L"新");
+        sheet->CellAt(5, 0)->SetNumber(2.5);
+        sheet->CellAt(2, 3)->SetText(L"後");
+    };
+    m_book.CreateNew();
+    fill(m_book);
+    ASSERT_TRUE(m_book.WriteToFile(m_dir.File("again.xls")));
+    XlsWorkbook fresh;
+    fresh.CreateNew();
+    fill(fresh);
+    ASSERT_TRUE(fresh.WriteToFile(m_dir.File("fresh.xls")));
+    EXPECT_TRUE(tmtest::ReadBytes(m_dir.File("again.xls")) == tmtest::ReadBytes(m_dir.File("fresh.xls")));
+    EXPECT_EQ(1u, m_book.SheetCount());
+}
+
 TEST_F(XlsWorkbookTest, FailedSaveLeavesTheEarlierFileIntact)
 {
     std::string path = m_dir.File("kept.xls");
