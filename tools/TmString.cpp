@@ -143,6 +143,14 @@ std::wstring stringFormat(const wchar_t* format, ...)
     if (!format)
         return std::wstring();
     std::wstring translated = TranslateFormat(format);
+    // Most results are short: a buffer on the stack first.
+    wchar_t small[256];
+    va_list first;
+    va_start(first, format);
+    const int length = vswprintf(small, sizeof small / sizeof small[0], translated.c_str(), first);
+    va_end(first);
+    if (length >= 0)
+        return std::wstring(small, (size_t)length);
     // vswprintf cannot say how long its result would be, so grow until it
     // fits; a format that still fails at 1M characters is an encoding error.
     std::vector<wchar_t> buffer(1024);
