@@ -324,6 +324,9 @@ private:
     void ListInSheet();
     // Writes the score sheet's totals into the project list's "总分".
     void FillProjectTotals();
+    // Forgets what every student's values earned (the records' and the
+    // score view's): they came from a standard no longer in force.
+    void ForgetEarnedScores();
 
     CAppWindowLayer& m_window;
     std::wstring m_programFolder;

@@ -150,6 +150,7 @@ bool CWorkspace::ComputeAndFillTotals()
         // settings dialog changed it into one that cannot grade): they go.
         if (CheckStandard() != TM_STANDARD_USABLE) {
             m_sheet.ClearTotals();
+            ForgetEarnedScores();
             FillProjectTotals();
         }
         return false;

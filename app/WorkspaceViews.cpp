@@ -119,6 +119,24 @@ void CWorkspace::RefreshScoreView()
     grid.Redraw();
 }
 
+void CWorkspace::ForgetEarnedScores()
+{
+    for (const std::unique_ptr<CScoringProject>& student : m_studentProjects) {
+        for (int k = 0; k < TM_CATEGORY_COUNT; ++k) {
+            for (const std::unique_ptr<CTmData>& value : student->GetItem(k).GetValues())
+                value->m_score = 0.0f;
+        }
+    }
+    // The view shows what an uncomputed student shows: answered values
+    // earned 0.
+    CGridLayer& grid = m_window.GetScoreGrid();
+    for (int row = 1; row < grid.GetRowCount(); ++row) {
+        if (!grid.GetItemText(row, 5).empty())
+            grid.SetItemText(row, 5, CScoreSheet::ScoreText(0.0f));
+    }
+    grid.Redraw();
+}
+
 void CWorkspace::FillProjectTotals()
 {
     CGridLayer& grid = m_window.GetProjectGrid();

@@ -97,6 +97,16 @@ TEST_F(Views, ClickingAStudentShowsEverySelectedStandardValueWithTheStudentsAnsw
     EXPECT_EQ(View().GetItemFormat(2, 4), TM_GRID_RIGHT | TM_GRID_BODY);
     EXPECT_TRUE(View().IsItemReadOnly(3, 5));
     EXPECT_TRUE(m_window.m_messages.empty());
+
+    // The settings leave nothing selected: the recompute is refused, and
+    // neither the total nor what the values earned stays on show.
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
+        for (const auto& value : m_workspace.GetStandardProject()->GetItem(k).GetValues())
+            value->m_selected = false;
+    EXPECT_FALSE(m_workspace.ComputeAndFillTotals());
+    EXPECT_EQ(List().GetItemText(1, 3), L"");
+    EXPECT_EQ(Row(View(), 1), L"1|结构形式|2|2|15.00|0.00");
+    EXPECT_EQ(Row(View(), 3), L"3|构件模型和荷载_kN|9000|9000|20.00|0.00");
 }
 
 TEST_F(Views, AStudentThatFailedToLoadShowsEmptyAnswersAndScores)
