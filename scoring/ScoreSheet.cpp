@@ -1,10 +1,8 @@
 // Filling the score sheet from the project records.
 #include "scoring/ScoreSheet.h"
 
-#include <string_view>
-#include <unordered_map>
-
 #include "scoring/ScoreComputation.h"
+#include "scoring/ValueLookup.h"
 #include "tools/TmOS.h"
 #include "tools/TmString.h"
 
@@ -121,26 +119,11 @@ void FillRows(const CScoreSheetLayout& layout, const CScoringProject& student, s
 {
     rows.clear();
     rows.reserve(layout.Rows().size());
-    // A student's values are mostly in the standard's order: look there
-    // first, by name after. Names are unique within an item; the index of
-    // an item's names is made when it is first needed (a student whose
-    // building differs misses at most rows).
-    std::unordered_map<std::wstring_view, const CTmData*> byName[TM_CATEGORY_COUNT];
+    std::vector<CValueLookup> lookups;
+    for (int k = 0; k < TM_CATEGORY_COUNT; ++k)
+        lookups.emplace_back(student.GetItem(k).GetValues());
     for (const CScoreSheetLayout::CRowLayout& entry : layout.Rows()) {
-        const int category = entry.m_row.m_category;
-        const CTmDataList& values = student.GetItem(category).GetValues();
-        const CTmData* answer = nullptr;
-        if (entry.m_position < values.size() && values[entry.m_position]->m_name == entry.m_row.m_name) {
-            answer = values[entry.m_position].get();
-        } else {
-            std::unordered_map<std::wstring_view, const CTmData*>& index = byName[category];
-            if (index.empty()) {
-                for (const std::unique_ptr<CTmData>& value : values)
-                    index.emplace(value->m_name, value.get());
-            }
-            auto found = index.find(entry.m_row.m_name);
-            answer = found == index.end() ? nullptr : found->second;
-        }
+        const CTmData* answer = lookups[entry.m_row.m_category].Find(entry.m_row.m_name, entry.m_position);
         rows.push_back(entry.m_row);
         CScoreSheetRow& row = rows.back();
         if (!answer)

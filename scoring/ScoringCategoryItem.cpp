@@ -1,6 +1,7 @@
 // The behaviour the six category items share.
 #include "scoring/ScoringCategoryItem.h"
 
+#include "scoring/ValueLookup.h"
 #include "tools/TmMessage.h"
 #include "tools/TmString.h"
 
@@ -56,9 +57,14 @@ void CScoringCategoryItem::Score(const CScoringItem& standard, float valueScore)
     for (const std::unique_ptr<CTmData>& value : m_values)
         value->m_score = 0.0f;
 
-    for (const std::unique_ptr<CTmData>& s : standard.GetValues()) {
-        CTmData* t = FindValue(s->m_name);
-        if (!t || !s->m_selected)
+    const CTmDataList& standardValues = standard.GetValues();
+    CValueLookup lookup(m_values);
+    for (size_t p = 0; p < standardValues.size(); ++p) {
+        const std::unique_ptr<CTmData>& s = standardValues[p];
+        if (!s->m_selected)
+            continue;
+        CTmData* t = lookup.Find(s->m_name, p);
+        if (!t)
             continue;
         if (s->IsEqual(*t)) {
             t->m_score = valueScore;
