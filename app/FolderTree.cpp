@@ -45,9 +45,13 @@ bool IsProtected(const std::string& real)
     std::vector<std::string> homes;
     if (const char* home = getenv("HOME"))
         homes.push_back(RealPath(home));
-    if (struct passwd* pw = getpwuid(getuid()))
-        if (pw->pw_dir)
-            homes.push_back(RealPath(pw->pw_dir));
+    // getpwuid_r: archives are unpacked, and their leftovers deleted, on
+    // several threads at once.
+    struct passwd entry;
+    struct passwd* pw = nullptr;
+    std::vector<char> buffer(16384);
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &pw) == 0 && pw && pw->pw_dir)
+        homes.push_back(RealPath(pw->pw_dir));
     for (const std::string& home : homes)
         if (IsSelfOrAbove(real, home))
             return true;

@@ -7,12 +7,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cwctype>
 
 #include "app/AppWindowLayer.h"
 #include "app/FolderTree.h"
 #include "app/ListedLines.h"
+#include "app/ParallelJobs.h"
 #include "archive/ArchiveUnpack.h"
 #include "archive/ZipNames.h"
 #include "tools/TmMessage.h"
@@ -180,7 +182,11 @@ bool HoistSingleProjectFolder(const std::wstring& folder, int& candidates)
 }  // namespace
 
 CStudentImport::CStudentImport(CAppWindowLayer& window, const std::wstring& standardPrjPath)
-    : m_window(window), m_locks(new CDestinationLocks), m_maxUnpackBytes(TM_DEFAULT_UNPACK_BYTES)
+    : m_window(window),
+      m_locks(new CDestinationLocks),
+      m_maxUnpackBytes(TM_DEFAULT_UNPACK_BYTES),
+      m_jobs(1),
+      m_stopped(false)
 {
     std::wstring folder;
     TMTOOLS::OS::GetFolderPath(standardPrjPath, folder);
@@ -239,34 +245,44 @@ bool CStudentImport::IsArchiveName(const std::wstring& path)
     return false;
 }
 
-void CStudentImport::Add(const std::wstring& input, std::vector<CImportOutcome>& outcomes)
+void CStudentImport::Add(const std::wstring& input)
 {
+    if (m_stopped)
+        return;
     // Only a full path: a relative one would be taken in whatever folder
     // the program happens to run in.
     if (input.empty() || input[0] != L'/') {
-        outcomes.push_back({input, std::wstring(), L"路径不完整"});
+        Fail(input, L"路径不完整");
         return;
     }
     const std::wstring path = Cleaned(input);
+    if (!AwaitQueuedNear(path) || !AwaitQueuedNear(ResolvedEntry(path)))
+        return;
     struct stat st;
     if (!StatOf(path, st)) {
         if (IsArchiveName(path))
-            AddArchive(input, path, outcomes);  // an earlier destination may still count
+            AddArchive(input, path);  // an earlier destination may still count
         else
-            outcomes.push_back({input, std::wstring(), L"文件不存在"});
+            Fail(input, L"文件不存在");
     } else if (S_ISDIR(st.st_mode)) {
-        AddFolder(input, path, outcomes);
+        AddFolder(input, path);
     } else if (S_ISREG(st.st_mode) && HasProjectExtension(path)) {
-        AddProjectFile(input, path, outcomes);
+        AddProjectFile(input, path);
     } else if (S_ISREG(st.st_mode) && IsArchiveName(path)) {
-        AddArchive(input, path, outcomes);
+        AddArchive(input, path);
     } else {
-        outcomes.push_back({input, std::wstring(), L"不是学生工程压缩包或 .prj 文件"});
+        Fail(input, L"不是学生工程压缩包或 .prj 文件");
     }
 }
 
-void CStudentImport::AddFolder(const std::wstring& input, const std::wstring& folder,
-                               std::vector<CImportOutcome>& outcomes)
+void CStudentImport::Fail(const std::wstring& input, const std::wstring& status)
+{
+    CQueued queued;
+    queued.m_outcome = {input, std::wstring(), status};
+    m_queued.push_back(std::move(queued));
+}
+
+void CStudentImport::AddFolder(const std::wstring& input, const std::wstring& folder)
 {
     std::vector<std::wstring> entries;
     TMTOOLS::OS::SearchFiles(folder, L"*", entries, false, false);
@@ -279,31 +295,29 @@ void CStudentImport::AddFolder(const std::wstring& input, const std::wstring& fo
         TMTOOLS::OS::GetShortFilePath(entry, name);
         if (ZipNames::IsDesktopLitter(name))
             continue;
-        if (m_window.CancelRequested())
-            return;
         ++taken;
         if (HasProjectExtension(entry))
-            AddProjectFile(entry, entry, outcomes);
+            AddProjectFile(entry, entry);
         else
-            AddArchive(entry, entry, outcomes);
+            AddArchive(entry, entry);
+        if (m_stopped)
+            return;
     }
     if (taken == 0)
-        outcomes.push_back({input, std::wstring(), L"文件夹中没有压缩包或 .prj 文件"});
+        Fail(input, L"文件夹中没有压缩包或 .prj 文件");
 }
 
-void CStudentImport::AddProjectFile(const std::wstring& input, const std::wstring& prjPath,
-                                    std::vector<CImportOutcome>& outcomes)
+void CStudentImport::AddProjectFile(const std::wstring& input, const std::wstring& prjPath)
 {
     const std::wstring key = Resolved(prjPath);
     const std::wstring folderKey = ParentOf(key);
     auto same = m_projects.find(key);
     if (same != m_projects.end()) {
-        outcomes.push_back({input, std::wstring(), stringFormat(L"与 %s 是同一工程", same->second.c_str())});
+        Fail(input, stringFormat(L"与 %s 是同一工程", same->second.c_str()));
         return;
     }
     if (m_archiveFolders.count(folderKey)) {
-        outcomes.push_back(
-            {input, std::wstring(), stringFormat(L"与 %s 使用同一文件夹", m_folders[folderKey].c_str())});
+        Fail(input, stringFormat(L"与 %s 使用同一文件夹", m_folders[folderKey].c_str()));
         return;
     }
     m_projects[key] = input;
@@ -311,44 +325,49 @@ void CStudentImport::AddProjectFile(const std::wstring& input, const std::wstrin
     // A project in a folder nobody may write to cannot be locked, nor
     // replaced by anyone: it is graded unlocked.
     const std::wstring locked = Lock(folderKey, false, false);
-    outcomes.push_back({input, locked.empty() ? prjPath : std::wstring(), locked});
+    CQueued queued;
+    queued.m_outcome = {input, locked.empty() ? prjPath : std::wstring(), locked};
+    m_queued.push_back(std::move(queued));
 }
 
-void CStudentImport::AddArchive(const std::wstring& input, const std::wstring& archivePath,
-                                std::vector<CImportOutcome>& outcomes)
+void CStudentImport::AddArchive(const std::wstring& input, const std::wstring& archivePath)
 {
     const std::wstring destination = ArchiveDestination(archivePath);
     if (destination.empty()) {
-        outcomes.push_back({input, std::wstring(), L"压缩文件名无效"});
+        Fail(input, L"压缩文件名无效");
         return;
     }
     const std::wstring key = ResolvedEntry(destination);
     auto claimed = m_folders.find(key);
     if (claimed != m_folders.end()) {
-        outcomes.push_back({input, std::wstring(), stringFormat(L"与 %s 使用同一文件夹", claimed->second.c_str())});
+        Fail(input, stringFormat(L"与 %s 使用同一文件夹", claimed->second.c_str()));
         return;
     }
     // 标准工程.zip beside the standard project would unpack over it, and
     // every later run would grade against that student.
     if (!m_standardFolder.empty() &&
         (m_standardFolder == key || m_standardFolder.compare(0, key.size() + 1, key + L"/") == 0)) {
-        outcomes.push_back({input, std::wstring(), L"解压文件夹是标准工程所在的文件夹"});
+        Fail(input, L"解压文件夹是标准工程所在的文件夹");
         return;
     }
+    if (!AwaitQueuedNear(key))
+        return;
     m_folders[key] = input;
     m_archiveFolders.insert(key);
 
+    CQueued queued;
+    queued.m_outcome.m_input = input;
     const bool exists = TMTOOLS::OS::FileExist(archivePath.c_str());
     if (!exists)
-        TMTOOLS::OS::TmShowMessage(stringFormat(L"压缩文件 %s 不存在", archivePath.c_str()).c_str(), L"提示");
+        queued.m_messages.push_back({stringFormat(L"压缩文件 %s 不存在", archivePath.c_str()), L"提示"});
     // The question comes first: it decides whether the folder is to be
     // changed (an exclusive lock) or only read.
     struct stat st;
     const bool existed = StatOf(destination, st, false);
     const bool unpack = exists && MayUnpackInto(destination);
-    const std::wstring locked = Lock(key, unpack, true);
-    if (!locked.empty()) {
-        outcomes.push_back({input, std::wstring(), locked});
+    queued.m_outcome.m_status = Lock(key, unpack, true);
+    if (!queued.m_outcome.m_status.empty()) {
+        m_queued.push_back(std::move(queued));
         return;
     }
     const std::wstring parent = ParentOf(key);
@@ -357,16 +376,88 @@ void CStudentImport::AddArchive(const std::wstring& input, const std::wstring& a
 
     // Without an archive, or with "覆盖" answered No, a folder left by an
     // earlier import still gives its project.
-    std::wstring noProject = exists ? kNoProject : L"压缩文件不存在";
+    queued.m_destination = destination;
+    queued.m_noProject = exists ? kNoProject : L"压缩文件不存在";
     if (unpack) {
-        const std::wstring failed = ExtractProjectArchive(archivePath, destination, existed, noProject);
+        queued.m_archivePath = archivePath;
+        queued.m_replacing = existed;
+        m_queuedFolders.insert(key);
+    }
+    m_queued.push_back(std::move(queued));
+}
+
+bool CStudentImport::AwaitQueuedNear(const std::wstring& path)
+{
+    // A folder queued below path sorts first among those from path + "/".
+    const std::wstring within = path + L"/";
+    auto below = m_queuedFolders.lower_bound(within);
+    bool near = m_queuedFolders.count(path) != 0 ||
+                (below != m_queuedFolders.end() && below->compare(0, within.size(), within) == 0);
+    for (size_t slash = path.find(L'/', 1); !near && slash != std::wstring::npos; slash = path.find(L'/', slash + 1))
+        near = m_queuedFolders.count(path.substr(0, slash)) != 0;
+    if (near)
+        RunQueue();
+    return !m_stopped;
+}
+
+void CStudentImport::Unpack(std::vector<CImportOutcome>& outcomes)
+{
+    RunQueue();
+    for (CImportOutcome& outcome : m_outcomes)
+        outcomes.push_back(std::move(outcome));
+    m_outcomes.clear();
+}
+
+void CStudentImport::RunQueue()
+{
+    std::vector<CQueued> queue;
+    queue.swap(m_queued);
+    m_queuedFolders.clear();
+    const int count = (int)queue.size();
+    if (m_stopped || count == 0)
+        return;
+    const wchar_t* what = L"解压学生工程";
+    m_window.ShowProgress(what, 0, count);
+    // Which inputs were taken up; each element is written by one thread.
+    std::vector<char> taken(count, 0);
+    std::atomic<int> done(0);
+    COrderedMessages messages(count);
+    RunJobs(count, m_jobs, [this]() { return m_window.CancelRequested(); }, [&](int k) {
+        CQueued& queued = queue[k];
+        m_window.ShowProgress(what, done, count, queued.m_outcome.m_input.c_str());
+        taken[k] = 1;
+        TMTOOLS::OS::CMessageCapture capture;
+        Finish(queued);
+        for (TMTOOLS::OS::CCapturedMessage& message : capture.Take())
+            queued.m_messages.push_back(std::move(message));
+        messages.Finish(k, std::move(queued.m_messages));
+        m_window.ShowProgress(what, ++done, count);
+    });
+    messages.ShowTheRest();
+    // Taken in order: those taken are the first ones.
+    for (int k = 0; k < count && !m_stopped; ++k) {
+        if (taken[k])
+            m_outcomes.push_back(std::move(queue[k].m_outcome));
+        else
+            m_stopped = true;
+    }
+}
+
+void CStudentImport::Finish(CQueued& queued) const
+{
+    if (queued.m_destination.empty())
+        return;
+    if (!queued.m_archivePath.empty()) {
+        const std::wstring failed = ExtractProjectArchive(queued.m_archivePath, queued.m_destination,
+                                                          queued.m_replacing, queued.m_noProject);
         if (!failed.empty()) {
-            outcomes.push_back({input, std::wstring(), failed});
+            queued.m_outcome.m_status = failed;
             return;
         }
     }
-    const std::wstring project = FindProjectFile(destination);
-    outcomes.push_back({input, project, project.empty() ? noProject : std::wstring()});
+    queued.m_outcome.m_prjPath = FindProjectFile(queued.m_destination);
+    if (queued.m_outcome.m_prjPath.empty())
+        queued.m_outcome.m_status = queued.m_noProject;
 }
 
 bool CStudentImport::MayUnpackInto(const std::wstring& destination)
@@ -379,7 +470,7 @@ bool CStudentImport::MayUnpackInto(const std::wstring& destination)
 }
 
 std::wstring CStudentImport::ExtractProjectArchive(const std::wstring& archivePath, const std::wstring& destination,
-                                                   bool replacing, std::wstring& noProject)
+                                                   bool replacing, std::wstring& noProject) const
 {
     const std::wstring scratch = CDestinationLocks::ScratchBeside(destination, "new");
     if (mkdir(Native(scratch).c_str(), 0777) != 0)

@@ -21,6 +21,14 @@
 // A .prj file is taken as it is (its folder locked too); a folder gives
 // the archives and .prj files directly in it, in name order.
 //
+// Taking an input (Add) decides, in order, everything that involves other
+// inputs or the user: the claims, the questions, the locks. The unpacking
+// (Unpack) then runs on several threads, each archive in its own scratch
+// folder; outcomes and messages come out in input order, the same with any
+// number of threads. An input lying in, or holding, a folder not yet
+// unpacked waits for the queue to be unpacked first, as that folder's
+// contents decide what it gives.
+//
 // Questions ("工程 %s 已存在，要覆盖吗？") and warnings go through the window
 // layer and the message presenter; everything else is in the outcomes.
 #pragma once
@@ -33,6 +41,7 @@
 #include <vector>
 
 #include "app/DestinationLock.h"
+#include "tools/TmMessage.h"
 
 class CAppWindowLayer;
 struct CArchiveUnpackResult;
@@ -57,11 +66,17 @@ public:
     // times the archive's size when that is more); TM_DEFAULT_UNPACK_BYTES
     // until set. An archive over it is refused and nothing of it kept.
     void SetMaxUnpackBytes(uint64_t bytes) { m_maxUnpackBytes = bytes; }
+    // The threads Unpack uses; one until set.
+    void SetJobs(int jobs) { m_jobs = jobs; }
 
-    // Imports input, a full path, and appends one outcome per project or
-    // failure (a folder gives one per entry taken). Stops between a
-    // folder's entries when the window layer asks to cancel.
-    void Add(const std::wstring& input, std::vector<CImportOutcome>& outcomes);
+    // Takes input, a full path: one outcome to come per project or failure
+    // (a folder gives one per entry taken). Nothing once Unpack stopped.
+    void Add(const std::wstring& input);
+    // Unpacks the archives taken, with progress ("解压学生工程"), and appends
+    // the outcomes of the inputs taken so far, in their order. Stops between
+    // two inputs when the window layer asks to cancel: those not started
+    // give no outcome, nor do any taken after.
+    void Unpack(std::vector<CImportOutcome>& outcomes);
 
     // The locks taken so far: the caller keeps them until the projects are
     // loaded.
@@ -78,9 +93,27 @@ public:
     static bool IsArchiveName(const std::wstring& path);
 
 private:
-    void AddArchive(const std::wstring& input, const std::wstring& archivePath, std::vector<CImportOutcome>& outcomes);
-    void AddProjectFile(const std::wstring& input, const std::wstring& prjPath, std::vector<CImportOutcome>& outcomes);
-    void AddFolder(const std::wstring& input, const std::wstring& folder, std::vector<CImportOutcome>& outcomes);
+    // An input taken and waiting for Unpack.
+    struct CQueued {
+        CImportOutcome m_outcome;  // final unless there is a folder to read
+        std::vector<TMTOOLS::OS::CCapturedMessage> m_messages;  // told on taking it
+        std::wstring m_destination;  // the archive's folder to read; empty: none
+        std::wstring m_archivePath;  // to unpack into it first; empty: none
+        bool m_replacing = false;    // that folder existed ("覆盖" said Yes)
+        std::wstring m_noProject;    // the status when the folder has no project
+    };
+
+    void AddArchive(const std::wstring& input, const std::wstring& archivePath);
+    void AddProjectFile(const std::wstring& input, const std::wstring& prjPath);
+    void AddFolder(const std::wstring& input, const std::wstring& folder);
+    void Fail(const std::wstring& input, const std::wstring& status);
+    // Unpacks the queue first when path is, lies in or holds a folder still
+    // to be unpacked; false when that unpacking was stopped.
+    bool AwaitQueuedNear(const std::wstring& path);
+    // Runs the queue on m_jobs threads into m_outcomes.
+    void RunQueue();
+    // The unpacking of one input, on any thread: touches only its folders.
+    void Finish(CQueued& queued) const;
     // Whether destination may be unpacked into: it does not exist, or
     // "工程 %s 已存在，要覆盖吗？" was answered Yes.
     bool MayUnpackInto(const std::wstring& destination);
@@ -90,13 +123,13 @@ private:
     // on success. noProject gets the reason when the unpacked archive gives
     // no project.
     std::wstring ExtractProjectArchive(const std::wstring& archivePath, const std::wstring& destination,
-                                       bool replacing, std::wstring& noProject);
+                                       bool replacing, std::wstring& noProject) const;
     // Locks folder (exclusively to change it, shared to read it) unless
     // this import holds it already; the failure status, or empty (also
     // when the lock cannot be made and is not required).
     std::wstring Lock(const std::wstring& folder, bool exclusive, bool required);
     // Tells the entries refused for their names, in one warning.
-    void WarnRefused(const std::wstring& archivePath, const CArchiveUnpackResult& unpacked);
+    static void WarnRefused(const std::wstring& archivePath, const CArchiveUnpackResult& unpacked);
 
     CAppWindowLayer& m_window;
     std::wstring m_standardFolder;  // resolved; empty when unknown
@@ -108,4 +141,9 @@ private:
     std::unique_ptr<CDestinationLocks> m_locks;  // of resolved folders
     std::set<std::wstring> m_swept;  // parents cleared of leftovers
     uint64_t m_maxUnpackBytes;
+    int m_jobs;
+    std::vector<CQueued> m_queued;
+    std::set<std::wstring> m_queuedFolders;  // resolved folders m_queued unpacks
+    std::vector<CImportOutcome> m_outcomes;  // of inputs unpacked, not yet handed over
+    bool m_stopped;
 };

@@ -260,8 +260,10 @@ public:
     // input that gives no project is kept with its reason
     // (GetImportFailures) and listed in the score sheet after the students
     // until the next import. The folders of the projects added stay locked
-    // until ReleaseImportLocks. Stops between inputs when the window layer
-    // asks to cancel. Does not rebuild. Returns how many were added.
+    // until ReleaseImportLocks. Archives are unpacked on GetLoadJobs
+    // threads, with the results of one. Stops between inputs when the
+    // window layer asks to cancel. Does not rebuild. Returns how many were
+    // added.
     int AddStudentInputs(const std::vector<std::wstring>& inputs);
     // The inputs of the last AddStudentInputs that gave no project.
     const std::vector<CImportOutcome>& GetImportFailures() const { return m_importFailures; }

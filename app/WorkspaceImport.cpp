@@ -27,14 +27,13 @@ int CWorkspace::AddStudentInputs(const std::vector<std::wstring>& inputs)
                                         ? m_standardProject->m_prjPath
                                         : m_standardPrjPath);
     import.SetMaxUnpackBytes(m_maxUnpackBytes);
+    import.SetJobs(m_loadJobs);
+    // Taking the inputs asks the questions; the unpacking after it shows
+    // progress and hears a stop between two inputs.
+    for (const std::wstring& input : inputs)
+        import.Add(input);
     std::vector<CImportOutcome> outcomes;
-    const int total = (int)inputs.size();
-    const wchar_t* what = L"解压学生工程";
-    for (int i = 0; i < total && !m_window.CancelRequested(); ++i) {
-        m_window.ShowProgress(what, i, total, inputs[i].c_str());
-        import.Add(inputs[i], outcomes);
-        m_window.ShowProgress(what, i + 1, total);
-    }
+    import.Unpack(outcomes);
     int added = 0;
     for (const CImportOutcome& outcome : outcomes) {
         if (outcome.m_prjPath.empty()) {

@@ -3,8 +3,8 @@
 # same files, the anchors it is measured against:
 #   - tmscore-cli grade --report --summary, with --jobs 1 and --jobs <cores>
 #     (wall and CPU seconds, peak memory from /usr/bin/time -v);
-#   - the phases of the same run (app_grade_class: unpack, load, compute,
-#     workbooks, summary);
+#   - the phases of the same run (app_grade_class: unpack and load with
+#     --jobs 1 and <cores>, compute, workbooks, summary);
 #   - unzip -q -o, one process per archive; one Python process extracting
 #     every archive with zipfile; cat of every extracted file to /dev/null;
 #   - xlwt writing the same per-student workbooks.
@@ -88,6 +88,10 @@ load1=$(awk '/^load -j1 / {print $3}' "$work/phases.txt")
 load1_cpu=$(awk '/^load -j1 / {print $5}' "$work/phases.txt")
 loadn=$(awk '/^load -j/ && !/-j1 / {print $3}' "$work/phases.txt")
 loadn_cpu=$(awk '/^load -j/ && !/-j1 / {print $5}' "$work/phases.txt")
+unpack1=$(awk '/^unpack -j1 / {print $3}' "$work/phases.txt")
+unpack1_cpu=$(awk '/^unpack -j1 / {print $5}' "$work/phases.txt")
+unpackn=$(awk '/^unpack -j/ && !/-j1 / {print $3}' "$work/phases.txt")
+unpackn_cpu=$(awk '/^unpack -j/ && !/-j1 / {print $5}' "$work/phases.txt")
 
 ratio() { echo "scale=3; ($1) / ($2)" | bc -l; }
 echo
@@ -101,6 +105,8 @@ printf 'grade -j%d / grade -j1                 %8.3f %8.3f  < 1\n' "$cores" \
   "$(ratio "${wall[grade-j$cores]}" "${wall[grade-j1]}")" "$(ratio "${cpu[grade-j$cores]}" "${cpu[grade-j1]}")"
 printf 'load -j%d / load -j1                   %8.3f %8.3f  <= 0.6\n' "$cores" "$(ratio "$loadn" "$load1")" \
   "$(ratio "$loadn_cpu" "$load1_cpu")"
+printf 'unpack -j%d / unpack -j1               %8.3f %8.3f\n' "$cores" "$(ratio "$unpackn" "$unpack1")" \
+  "$(ratio "$unpackn_cpu" "$unpack1_cpu")"
 printf 'xlwt / our workbook writer (x faster) %8.1f %8.1f  >= 20\n' "$(ratio "$xlwt_seconds" "$writer")" \
   "$(ratio "$xlwt_cpu" "$writer_cpu")"
 printf 'peak memory, grade -j1 / -j%d (MB)     %8.1f %8.1f  <= 100\n' "$cores" \

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/DestinationLock.h"
+#include "app/FolderTree.h"
 #include "tests/app/ImportFixture.h"
 #include "tools/TmOS.h"
 
@@ -173,6 +174,48 @@ TEST_F(StudentImport, ACancelledImportStopsBetweenInputsAndLeavesNothingHalfDone
     EXPECT_EQ(m_workspace.AddStudentInputs({zhang, li}), 1);
     m_workspace.ReleaseImportLocks();
     EXPECT_EQ(ExamListing(), "张三\n张三.zip\n李四.zip\n");
+}
+
+TEST_F(StudentImport, UnpackingOnTwoThreadsGivesTheOutcomesMessagesAndFoldersOfOne)
+{
+    const char* const names[] = {"a", "b", "c", "d", "e", "f"};
+    for (const char* name : {"a", "c", "f"})
+        MakeArchive(Wide(name), {{"frame.prj", std::string(20000, *name)}});
+    MakeArchive(L"e", {{"readme.txt", "no project here"}});
+    // Entries refused for their names: a warning each, in input order.
+    for (const char* name : {"b", "d"})
+        ASSERT_EQ(tmtest::Run("/usr/bin/python3 -c \"import zipfile; z = zipfile.ZipFile('" + Utf8(m_exam) + "/" +
+                              name + ".zip', 'w'); z.writestr('../evil.txt', 'x'); z.writestr('frame.prj', 'm')\""),
+                  0);
+    // After the folder: a missing archive, whose message follows the
+    // warnings, and a project inside a folder the first input unpacks.
+    const std::vector<std::wstring> inputs = {m_exam, m_exam + L"/missing.zip", m_exam + L"/a/frame.prj"};
+    std::wstring serial;
+    for (int jobs : {1, 2}) {
+        for (const char* name : names)
+            DeleteFolderTree(m_exam + L"/" + Wide(name));
+        m_window.ClearLog();
+        m_workspace.SetLoadJobs(jobs);
+        EXPECT_EQ(m_workspace.AddStudentInputs(inputs), 5);
+        m_workspace.ReleaseImportLocks();
+        std::wstring run = Failures() + m_window.MessageLog() + L"\n" + Wide(ExamListing());
+        for (const char* name : names)
+            run += Wide(ReadBytes(Utf8(m_exam + L"/" + Wide(name) + L"/frame.prj")).substr(0, 1));
+        if (jobs == 1)
+            serial = run;
+        EXPECT_EQ(run, serial);
+    }
+    auto warning = [&](const wchar_t* name) {
+        return L"警告: 压缩文件 " + m_exam + L"/" + name +
+               L".zip 中有 1 个文件的名称或类型不安全，未解压：\n../evil.txt\n";
+    };
+    EXPECT_EQ(serial, L"e.zip: 没有找到 .prj 工程文件\n"
+                      L"missing.zip: 压缩文件不存在\n"
+                      L"frame.prj: 与 " + m_exam + L"/a.zip 使用同一文件夹\n" + warning(L"b") + warning(L"d") +
+                      L"提示: 压缩文件 " + m_exam + L"/missing.zip 不存在\n"
+                      L"a\na.zip\nb\nb.zip\nc\nc.zip\nd\nd.zip\ne\ne.zip\nf\nf.zip\n"
+                      L"amcmf");
+    EXPECT_EQ(m_workspace.GetStudentPaths().size(), 10u);
 }
 
 TEST_F(StudentImport, MacResourceFilesInAFolderGivenAreNeverTakenForHandIns)
