@@ -1,7 +1,15 @@
 // Conversions between the archive's time forms and FILETIME.
 #include "archive/ZipTimes.h"
 
+#include <mutex>
+
 #include "archive/ZipFile.h"
+
+namespace {
+
+std::mutex g_timeZoneMutex;
+
+}  // namespace
 
 namespace ZipTimes {
 
@@ -20,7 +28,14 @@ uint64_t DosToFileTime(uint32_t dosDateTime)
         parts.tm_sec > 59)
         return 0;
     parts.tm_isdst = -1;
-    time_t seconds = mktime(&parts);
+    time_t seconds;
+    {
+        // Archives are unpacked on several threads. mktime is safe there,
+        // but it reloads the time zone under a lock of the C library that
+        // thread checkers cannot see; this one they can.
+        std::lock_guard<std::mutex> lock(g_timeZoneMutex);
+        seconds = mktime(&parts);
+    }
     if (seconds < 0)
         return 0;
     return kUnixEpochFileTime + (uint64_t)seconds * 10000000ULL;
