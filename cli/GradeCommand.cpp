@@ -8,8 +8,9 @@
 // as "添加学生工程" adds it (app/StudentImport.h): an archive (.zip, .rar,
 // .7z) unpacked into the folder named after it beside it (--overwrite
 // answers Yes to "工程 %s 已存在，要覆盖吗？", otherwise No), a .prj file as
-// it is, a folder as the archives and .prj files directly in it; loads
-// every student (N at a time with --jobs, by default one per core);
+// it is, a folder as the archives and .prj files directly in it (archives
+// unpacked N at a time with --jobs, by default one per core); loads every
+// student (N at a time too);
 // computes as "计算得分" does; with --report writes every student's
 // workbook as "生成评分报告" does, with --summary the summary workbook as
 // "导出评分结果" does and with --details the class workbook as
@@ -522,7 +523,7 @@ const CCliCommandRegistration kRegistration({
      "  --output-dir DIR    评分报告写到 DIR（没有则新建），相对的 --summary、--details\n"
      "                      名称也在 DIR 中\n"
      "  --overwrite         同名文件夹已存在时重新解压覆盖（否则按原样评分）\n"
-     "  --jobs N            同时读入 N 个工程（1 到 64，默认为处理器核数；结果与 N 无关）\n"
+     "  --jobs N            同时解压、读入 N 个工程（1 到 64，默认为处理器核数；结果与 N 无关）\n"
      "  --max-unpack SIZE   每个压缩包解压后的上限（默认 2G；压缩包本身的 100 倍更大时取之）\n"
      "  --json              以 JSON 输出结果，代替表格（含逐项分析 items、雷同检查 similar）\n"
      "  --similar           表格之后列出每一对疑似雷同的学生及其证据\n"
@@ -556,8 +557,8 @@ const CCliCommandRegistration kRegistration({
      "                      taken in DIR\n"
      "  --overwrite         unpack an archive again over a folder of its name\n"
      "                      (otherwise the folder is graded as it is)\n"
-     "  --jobs N            load N projects at a time (1 to 64, default the number\n"
-     "                      of cores; the results do not depend on it)\n"
+     "  --jobs N            unpack and load N projects at a time (1 to 64, default\n"
+     "                      the number of cores; the results do not depend on it)\n"
      "  --max-unpack SIZE   the most an archive may unpack to (default 2G, or 100\n"
      "                      times the archive's size when that is more)\n"
      "  --json              print the results as JSON instead of the table (with\n"
