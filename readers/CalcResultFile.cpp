@@ -2,8 +2,6 @@
 // result reader.
 #include "readers/CalcResultFile.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <cwchar>
 
 #include "readers/NumericScan.h"
@@ -29,7 +27,7 @@ namespace {
 // text contains key (of keyLength characters). The search runs on the
 // key's first character that is not a space: headings and row labels start
 // with spaces, which every line is full of.
-bool Contains(std::wstring_view text, const wchar_t* key, size_t keyLength)
+bool Contains(const std::wstring& text, const wchar_t* key, size_t keyLength)
 {
     if (keyLength == 0)
         return true;
@@ -54,7 +52,7 @@ bool Contains(std::wstring_view text, const wchar_t* key, size_t keyLength)
 }  // namespace
 
 CCalcResultFile::CCalcResultFile()
-    : m_file(nullptr), m_foundAny(false), m_reader(nullptr), m_next(0), m_streaming(false)
+    : m_file(nullptr), m_foundAny(false), m_reader(nullptr), m_next(0), m_keptChars(0), m_streaming(false)
 {
 }
 
@@ -81,7 +79,7 @@ bool CCalcResultFile::Open(const std::wstring& path)
     return true;
 }
 
-std::wstring_view CCalcResultFile::Next()
+const std::wstring& CCalcResultFile::Next()
 {
     if (m_streaming) {
         m_streamed = m_reader.ReadAString(m_file, 0, -1);
@@ -96,24 +94,21 @@ std::wstring_view CCalcResultFile::Next()
             m_next = m_kept.size() - 1;
         m_reader.m_lineNumber = line.m_lineNumber;
         m_reader.m_isEnd = line.m_isEnd;
-        return std::wstring_view(m_keptText.data() + line.m_offset, line.m_length);
+        return line.m_text;
     }
     const wchar_t* text = m_reader.ReadAString(m_file, 0, -1);
     const size_t length = wcslen(text);
-    if (m_keptText.size() + length > kMaxKeptChars) {
+    if (m_keptChars + length > kMaxKeptChars) {
         // Forget what was kept; the file goes on from here as a stream.
         m_streaming = true;
         std::vector<CKeptLine>().swap(m_kept);
-        std::wstring().swap(m_keptText);
         m_streamed = text;
         return m_streamed;
     }
-    if (m_keptText.empty())
-        m_keptText.reserve(std::min(m_image.Fingerprint().m_size, (uint64_t)kMaxKeptChars) + 1);
-    m_kept.push_back(CKeptLine{m_keptText.size(), length, m_reader.m_lineNumber, m_reader.m_isEnd});
-    m_keptText.append(text, length);
+    m_keptChars += length;
+    m_kept.push_back(CKeptLine{std::wstring(text, length), m_reader.m_lineNumber, m_reader.m_isEnd});
     m_next = m_reader.m_isEnd ? m_kept.size() - 1 : m_kept.size();
-    return std::wstring_view(m_keptText.data() + m_kept.back().m_offset, length);
+    return m_kept.back().m_text;
 }
 
 bool CCalcResultFile::Rewind()
@@ -137,15 +132,14 @@ void CCalcResultFile::Close()
     m_image.Close();
     m_file = nullptr;
     std::vector<CKeptLine>().swap(m_kept);
-    std::wstring().swap(m_keptText);
     m_next = 0;
+    m_keptChars = 0;
     m_streaming = false;
 }
 
 bool CCalcResultFile::Find(const wchar_t* text)
 {
-    std::wstring_view found;
-    if (!FindText(text, found))
+    if (!FindText(text))
         return false;
     m_foundAny = true;
     return true;
@@ -153,21 +147,19 @@ bool CCalcResultFile::Find(const wchar_t* text)
 
 // The line reader's FindString over the kept lines: reads until a line
 // contains text (the end of the file and a too-long line read as the empty
-// text); false once at the end.
-bool CCalcResultFile::FindText(const wchar_t* text, std::wstring_view& found)
+// text); null once at the end.
+const std::wstring* CCalcResultFile::FindText(const wchar_t* text)
 {
     if (!m_file || m_reader.m_isEnd)
-        return false;
+        return nullptr;
     const wchar_t* key = text ? text : L"";
     const size_t keyLength = wcslen(key);
     for (;;) {
-        const std::wstring_view line = Next();
-        if (Contains(line, key, keyLength)) {
-            found = line;
-            return true;
-        }
+        const std::wstring& line = Next();
+        if (Contains(line, key, keyLength))
+            return &line;
         if (m_reader.m_isEnd)
-            return false;
+            return nullptr;
     }
 }
 
@@ -184,10 +176,10 @@ bool CCalcResultFile::FindLine(const wchar_t* text, std::wstring& line)
 {
     // As FindLineContaining: the end of the file holds nothing, not even
     // the empty text.
-    std::wstring_view found;
-    if (!FindText(text, found) || m_reader.m_isEnd)
+    const std::wstring* found = FindText(text);
+    if (!found || m_reader.m_isEnd)
         return false;
-    line.assign(found);
+    line = *found;
     m_foundAny = true;
     return true;
 }
@@ -202,13 +194,7 @@ std::wstring CCalcResultFile::ReadLine()
 {
     if (!m_file)
         return std::wstring();
-    std::wstring_view line = Next();
-    if (!line.empty() && line.back() == L'\n')
-        line.remove_suffix(1);
-    // A lone carriage return left by a damaged line end.
-    if (!line.empty() && line.back() == L'\r')
-        line.remove_suffix(1);
-    return std::wstring(line);
+    return StripLineEnd(Next());
 }
 
 std::wstring CCalcResultFile::ReadTrimmed()

@@ -20,7 +20,6 @@
 
 #include <cstdio>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "readers/InputImage.h"
@@ -87,20 +86,15 @@ public:
     static const size_t kMaxKeptChars = 16u << 20;
 
 private:
-    // A kept line: its characters in m_keptText and the reader's state
-    // after it.
     struct CKeptLine {
-        size_t m_offset;
-        size_t m_length;
+        std::wstring m_text;
         long m_lineNumber;
         bool m_isEnd;
     };
 
-    // The next line as the reader's ReadAString gives it; valid until the
-    // next read.
-    std::wstring_view Next();
-    // The line found, or false; the view as Next's.
-    bool FindText(const wchar_t* text, std::wstring_view& found);
+    // The next line as the reader's ReadAString gives it.
+    const std::wstring& Next();
+    const std::wstring* FindText(const wchar_t* text);
 
     CInputImage m_image;
     FILE* m_file;  // m_image's stream
@@ -108,8 +102,8 @@ private:
     bool m_foundAny;
     CReadALine m_reader;
     std::vector<CKeptLine> m_kept;
-    std::wstring m_keptText;  // the kept lines' characters, one after another
-    size_t m_next;            // index of the next kept line to replay
+    size_t m_next;        // index of the next kept line to replay
+    size_t m_keptChars;
     bool m_streaming;     // over the bound: nothing kept, rewinds seek
     std::wstring m_streamed;
 };
