@@ -115,8 +115,10 @@ bool IsFolder(const char* path)
 
 int main(int argc, char** argv)
 {
-    char pattern[] = "/tmp/tmscore-bench-XXXXXX";
-    if (!mkdtemp(pattern))
+    // Scratch in $TMPDIR (the bench's work folder), else /tmp.
+    const char* tmp = getenv("TMPDIR");
+    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/tmscore-bench-XXXXXX";
+    if (!mkdtemp(&pattern[0]))
         return 1;
     const std::string dir = pattern;
     // The archives in the folder of the one-thread unpacking; those of the
@@ -243,7 +245,7 @@ int main(int argc, char** argv)
     printf("writer     %8.3f s %8.3f cpu  (%.2f ms per workbook, the workbooks again on one thread)\n", wall[7],
            cpu[7], wall[7] * 1000 / count);
 
-    // The scratch folder is ours: delete it (it lies in /tmp, never home).
+    // The scratch folder is ours: delete it.
     DeleteFolderTree(Wide(dir));
     return 0;
 }

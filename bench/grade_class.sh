@@ -46,8 +46,27 @@ measure() {
   printf '%-14s %8.2f s wall %8.2f s cpu %8.1f MB peak\n' "$name" "$w" "${cpu[$name]}" "$(echo "$m / 1024" | bc -l)"
 }
 
+# Nothing is deleted while measuring: ext4 skips the inodes of files
+# deleted in the last minute when it makes a file, looking at each, and
+# after the thousands of files of an earlier step every new file costs many
+# times more, for any program. Folders of earlier steps and runs go to
+# $work/trash, emptied here once; then the deletions are left a minute to
+# age.
+retire() {
+  mkdir -p "$work/trash"
+  [ -e "$1" ] && mv "$1" "$work/trash/$(date +%s%N)"
+  return 0
+}
+if [ -n "$(ls -A "$work/trash" 2>/dev/null)" ] || [ -e "$work/run" ]; then
+  for old in run unzip pyzip xlwt; do retire "$work/$old"; done
+  rm -rf "$work/trash"
+  sync
+  echo "letting the deletions of the last run age (61 s)"
+  sleep 61
+fi
+
 fresh() {
-  rm -rf "$work/run"
+  retire "$work/run"
   mkdir -p "$work/run"
   cp "$class"/archives/*.zip "$work/run/"
   sync
@@ -64,7 +83,6 @@ done
   >"$work/grade.json" 2>/dev/null || true
 python3 "$src/bench/check_class.py" "$class/class.tsv" "$work/grade.json" | grep -v "^does not fit" || true
 
-rm -rf "$work/unzip" "$work/pyzip"
 mkdir -p "$work/unzip" "$work/pyzip"
 measure unzip sh -c 'cd "$1" && for f in "$2"/*.zip; do d=${f##*/}; mkdir -p "${d%.zip}"; unzip -q -o "$f" -d "${d%.zip}" || true; done' \
   sh "$work/unzip" "$class/archives"
@@ -73,14 +91,14 @@ for f in sorted(glob.glob(sys.argv[1] + "/*.zip")):
     zipfile.ZipFile(f).extractall(os.path.join(sys.argv[2], os.path.basename(f)[:-4]))' "$class/archives" "$work/pyzip"
 measure cat sh -c 'find "$1" -type f -print0 | xargs -0 cat' sh "$work/unzip"
 
-# New files, as ours are: an earlier run's workbooks would be overwritten in
-# place, without the creation of a file that every new workbook costs.
-rm -rf "$work/xlwt"
+# New files, as ours are (the folder was retired above): an earlier run's
+# workbooks would be overwritten in place, without the creation of a file
+# that every new workbook costs.
 "$debian_python" "$src/bench/xlwt_rewrite.py" "$work/run" "$work/xlwt" >"$work/xlwt.txt"
 read -r books cells xlwt_seconds xlwt_cpu <"$work/xlwt.txt"
 echo "xlwt           $books workbooks, $cells cells: $xlwt_seconds s wall, $xlwt_cpu s cpu"
 
-"$bin/app_grade_class" "$class" | tee "$work/phases.txt"
+TMPDIR=$work "$bin/app_grade_class" "$class" | tee "$work/phases.txt"
 # Phase lines: name, wall seconds, "s", processor seconds, "cpu".
 writer=$(awk '/^writer / {print $2}' "$work/phases.txt")
 writer_cpu=$(awk '/^writer / {print $4}' "$work/phases.txt")
