@@ -12,6 +12,12 @@
 #
 #   bash bench/grade_class.sh [N=500] [WORK=/tmp/tmscore-class-bench]
 #
+# Every step runs in WORK. Making a file on ext4 costs many times more for a
+# while after thousands of files were deleted near it (the inodes of files
+# deleted in the last minute are looked at and skipped): on a disk long used
+# for such work, every program's new files cost more. For figures free of
+# that, give a WORK on a fresh file system (a loop-mounted ext4 image).
+#
 # Build first (tmscore-cli and app_grade_class in build/bin, or set TM_BIN).
 # The class is generated once per N under WORK (TM_FLOORS storeys, 18 by
 # default) and kept for the next run.
