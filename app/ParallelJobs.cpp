@@ -4,6 +4,8 @@
 #include <atomic>
 #include <thread>
 
+#include "app/AppWindowLayer.h"
+
 void RunJobs(int count, int jobs, const std::function<bool()>& stop, const std::function<void(int)>& work)
 {
     std::atomic<int> next(0);
@@ -22,6 +24,26 @@ void RunJobs(int count, int jobs, const std::function<bool()>& stop, const std::
         threads.emplace_back(take);
     for (std::thread& thread : threads)
         thread.join();
+}
+
+std::vector<char> RunJobsInOrder(CAppWindowLayer& window, const wchar_t* what, int count, int jobs,
+                                 const std::function<const wchar_t*(int)>& itemName,
+                                 const std::function<void(int)>& work)
+{
+    window.ShowProgress(what, 0, count);
+    std::vector<char> taken(count, 0);  // each element written by one thread
+    std::atomic<int> done(0);
+    COrderedMessages messages(count);
+    RunJobs(count, jobs, [&window]() { return window.CancelRequested(); }, [&](int k) {
+        window.ShowProgress(what, done, count, itemName(k));
+        taken[k] = 1;
+        TMTOOLS::OS::CMessageCapture capture;
+        work(k);
+        messages.Finish(k, capture.Take());
+        window.ShowProgress(what, ++done, count);
+    });
+    messages.ShowTheRest();
+    return taken;
 }
 
 COrderedMessages::COrderedMessages(size_t count) : m_messages(count), m_finished(count, 0), m_shown(0) {}

@@ -15,6 +15,18 @@
 // worker threads.
 void RunJobs(int count, int jobs, const std::function<bool()>& stop, const std::function<void(int)>& work);
 
+class CAppWindowLayer;
+
+// RunJobs as a long task of the window: progress says what and the item
+// being worked on (itemName(k)), the window's cancel stops it between
+// items, and the messages shown while working on an item (captured on its
+// thread) are shown in the order of the items, so a run says the same with
+// any number of threads. Returns, per item, whether it was taken up: those
+// after the first not taken were not either.
+std::vector<char> RunJobsInOrder(CAppWindowLayer& window, const wchar_t* what, int count, int jobs,
+                                 const std::function<const wchar_t*(int)>& itemName,
+                                 const std::function<void(int)>& work);
+
 // The messages of items worked on by several threads, shown in the order of
 // the items: those of an item wait until every item before it has been
 // shown, so a run says the same, in the same order, with any number of

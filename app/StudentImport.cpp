@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cwctype>
 
@@ -416,24 +415,14 @@ void CStudentImport::RunQueue()
     const int count = (int)queue.size();
     if (m_stopped || count == 0)
         return;
-    const wchar_t* what = L"解压学生工程";
-    m_window.ShowProgress(what, 0, count);
-    // Which inputs were taken up; each element is written by one thread.
-    std::vector<char> taken(count, 0);
-    std::atomic<int> done(0);
-    COrderedMessages messages(count);
-    RunJobs(count, m_jobs, [this]() { return m_window.CancelRequested(); }, [&](int k) {
-        CQueued& queued = queue[k];
-        m_window.ShowProgress(what, done, count, queued.m_outcome.m_input.c_str());
-        taken[k] = 1;
-        TMTOOLS::OS::CMessageCapture capture;
-        Finish(queued);
-        for (TMTOOLS::OS::CCapturedMessage& message : capture.Take())
-            queued.m_messages.push_back(std::move(message));
-        messages.Finish(k, std::move(queued.m_messages));
-        m_window.ShowProgress(what, ++done, count);
-    });
-    messages.ShowTheRest();
+    // The messages of taking an input come first, then those of unpacking it.
+    const std::vector<char> taken = RunJobsInOrder(
+        m_window, L"解压学生工程", count, m_jobs, [&](int k) { return queue[k].m_outcome.m_input.c_str(); },
+        [&](int k) {
+            for (const TMTOOLS::OS::CCapturedMessage& message : queue[k].m_messages)
+                TMTOOLS::OS::TmShowMessage(message.m_text.c_str(), message.m_caption.c_str());
+            Finish(queue[k]);
+        });
     // Taken in order: those taken are the first ones.
     for (int k = 0; k < count && !m_stopped; ++k) {
         if (taken[k])

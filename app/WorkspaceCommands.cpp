@@ -7,7 +7,6 @@
 // cannot grade (CheckStandard): every student would get 0.00, and a
 // report would overwrite good workbooks with empty ones.
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cwctype>
 #include <set>
@@ -194,21 +193,16 @@ bool CWorkspace::GenerateReports(const std::wstring& outputFolder, const std::ve
     // workbook is written by one thread from its own entry; a stop is heard
     // between workbooks, and each one written is whole.
     const CScoreSheetLayout layout(*m_standardProject);
-    std::vector<char> finished(total, 0);
     std::vector<char> written(total, 0);
     std::vector<int> errors(total, 0);  // errno of each workbook not written
-    std::atomic<int> count(0);
-    const wchar_t* what = L"生成评分报告";
-    RunJobs(total, m_loadJobs, [this]() { return m_window.CancelRequested(); }, [&](int i) {
-        m_sheet.TakeRows(layout, *m_studentProjects[i], i);
-        const CScoreSheetEntry& entry = m_sheet.m_entries[i];
-        m_window.ShowProgress(what, count, total, entry.m_prjPath.c_str());
-        errno = 0;
-        written[i] = !paths[i].empty() && WriteProjectWorkbook(entry, paths[i]);
-        errors[i] = errno;
-        finished[i] = 1;
-        m_window.ShowProgress(what, ++count, total);
-    });
+    const std::vector<char> finished = RunJobsInOrder(
+        m_window, L"生成评分报告", total, m_loadJobs, [this](int i) { return m_sheet.m_entries[i].m_prjPath.c_str(); },
+        [&](int i) {
+            m_sheet.TakeRows(layout, *m_studentProjects[i], i);
+            errno = 0;
+            written[i] = !paths[i].empty() && WriteProjectWorkbook(m_sheet.m_entries[i], paths[i]);
+            errors[i] = errno;
+        });
     if (std::find(finished.begin(), finished.end(), 0) != finished.end()) {
         m_window.EndWaitCursor();
         return false;

@@ -1,6 +1,5 @@
 // The student list: projectlist.txt (one student .prj path per line, GBK,
 // CR LF), the student records built from it and their loading.
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cwchar>
@@ -134,29 +133,20 @@ bool CWorkspace::LoadUnreadStudents()
 bool CWorkspace::LoadRecords(const std::vector<size_t>& indices)
 {
     const int count = (int)indices.size();
-    const wchar_t* what = L"读入学生工程";
-    m_window.ShowProgress(what, 0, count);
-    // Which records were taken up; each element is written by one thread.
-    std::vector<char> taken(count, 0);
-    std::atomic<int> done(0);
-    COrderedMessages messages(count);
     // Each record is loaded by exactly one thread and the records share
     // nothing, so the results are those of loading them in order; their
     // messages are shown in that order too. A stop is heard between two
     // records: one being read is read to its end.
-    RunJobs(count, m_loadJobs, [this]() { return m_window.CancelRequested(); }, [&](int k) {
-        CScoringProject& project = *m_studentProjects[indices[k]];
-        m_window.ShowProgress(what, done, count, project.m_prjPath.c_str());
-        taken[k] = 1;
-        // An unread record says so until it is read; reading clears it.
-        if (project.m_loadStatus == TM_LOAD_UNREAD)
-            project.m_loadStatus = TM_LOAD_OK;
-        TMTOOLS::OS::CMessageCapture capture;
-        m_studentLoaded[indices[k]] = LoadProject(project) ? 1 : 0;
-        messages.Finish(k, capture.Take());
-        m_window.ShowProgress(what, ++done, count);
-    });
-    messages.ShowTheRest();
+    const std::vector<char> taken = RunJobsInOrder(
+        m_window, L"读入学生工程", count, m_loadJobs,
+        [&](int k) { return m_studentProjects[indices[k]]->m_prjPath.c_str(); },
+        [&](int k) {
+            CScoringProject& project = *m_studentProjects[indices[k]];
+            // An unread record says so until it is read; reading clears it.
+            if (project.m_loadStatus == TM_LOAD_UNREAD)
+                project.m_loadStatus = TM_LOAD_OK;
+            m_studentLoaded[indices[k]] = LoadProject(project) ? 1 : 0;
+        });
 
     bool all = true;
     for (int k = 0; k < count; ++k) {
