@@ -22,6 +22,64 @@ bool Exists(const std::wstring& path)
     return lstat(NativePath(path).c_str(), &st) == 0;
 }
 
+bool IsByteEscape(wchar_t c)
+{
+    return c >= CodePage::kFirstByteEscape && c <= CodePage::kLastByteEscape;
+}
+
+// Whether bytes end in a GBK lead byte still waiting for its trail byte.
+bool EndsInGbkLead(const std::string& bytes)
+{
+    size_t i = 0;
+    while (i < bytes.size()) {
+        if (!CodePage::IsGbkLead((unsigned char)bytes[i])) {
+            ++i;
+            continue;
+        }
+        if (i + 1 == bytes.size())
+            return true;
+        i += 2;
+    }
+    return false;
+}
+
+// The name with each stretch of bytes that are not UTF-8 read as GBK: a name
+// made on Windows and copied byte for byte holds its characters as GBK. A
+// stretch is a run of characters above ASCII, with the ASCII trail bytes of
+// its GBK pairs; a stretch with no escaped byte stays as it is, so a name
+// that joins such a stem to a UTF-8 suffix reads as the stem's characters
+// and the suffix. Names without escaped bytes come back unchanged.
+std::wstring GbkReading(const std::wstring& name)
+{
+    if (std::none_of(name.begin(), name.end(), IsByteEscape))
+        return name;
+    std::wstring out;
+    size_t i = 0;
+    while (i < name.size()) {
+        if (name[i] < 0x80) {
+            out += name[i++];
+            continue;
+        }
+        std::string bytes;
+        bool escaped = false;
+        size_t j = i;
+        while (j < name.size()) {
+            const wchar_t c = name[j];
+            if (c < 0x80 && !(c >= 0x40 && c != 0x7F && EndsInGbkLead(bytes)))
+                break;
+            escaped = escaped || IsByteEscape(c);
+            bytes += CodePage::EncodeUtf8(std::wstring(1, c), true);
+            ++j;
+        }
+        if (escaped)
+            out += CodePage::DecodeGbk(bytes.data(), bytes.size());
+        else
+            out.append(name, i, j - i);
+        i = j;
+    }
+    return out;
+}
+
 }  // namespace
 
 CFileNameLookup::CFileNameLookup() {}
@@ -60,6 +118,16 @@ std::wstring CFileNameLookup::Match(const std::wstring& folder, const std::wstri
     for (const std::wstring& entry : names) {
         if (String::EqualAsciiNoCase(entry, name))
             alike.push_back(entry);
+    }
+    if (alike.empty()) {
+        // A name copied from Windows byte for byte, asked for by its
+        // characters, or the other way round.
+        const std::wstring reading = GbkReading(name);
+        for (const std::wstring& entry : names) {
+            if ((reading != name || GbkReading(entry) != entry) &&
+                String::EqualAsciiNoCase(GbkReading(entry), reading))
+                alike.push_back(entry);
+        }
     }
     if (alike.empty())
         return std::wstring();

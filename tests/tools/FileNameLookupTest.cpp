@@ -4,6 +4,7 @@
 
 #include "tests/support/TestFiles.h"
 #include "tools/FileNameLookup.h"
+#include "tools/TmOS.h"
 
 using TMTOOLS::OS::CFileNameLookup;
 
@@ -26,4 +27,27 @@ TEST(FileNameLookup, ExactNameWinsThenTheFirstInByteOrderAndEachFolderIsListedOn
     EXPECT_EQ(names.Notes(), (std::vector<std::wstring>{
                                  L"frame.pfd 有 2 个仅大小写不同的文件，读取的是 Frame.pfd",
                                  L"frame.PFD 有 2 个仅大小写不同的文件，读取的是 frame.PFD"}));
+}
+
+TEST(FileNameLookup, NamesCopiedFromWindowsInGbkBytesAreFoundByTheirCharacters)
+{
+    // 結構 in GBK: 結 has an ASCII trail byte ("Y").
+    const std::string frame = "\xBD\x59\x98\x8B";
+    const std::string results = "\xBD\xE1\xB9\xB9\xCE\xBB\xD2\xC6";
+    tmtest::CTempDir dir;
+    tmtest::WriteBytes(dir.File(frame + ".prj"), "x");
+    tmtest::WriteBytes(dir.File(frame + "_" + results + ".TXT"), "x");
+    const std::wstring folder = dir.WPath();
+    CFileNameLookup names;
+    // The project as the program holds it (its bytes escaped), the result
+    // file's name derived from it with a UTF-8 suffix.
+    std::vector<std::wstring> listed;
+    TMTOOLS::OS::SearchFiles(folder, L"*.prj", listed, false, false);
+    ASSERT_EQ(listed.size(), 1u);
+    const std::wstring stem = listed[0].substr(0, listed[0].size() - 4);
+    const std::wstring found = names.Find(stem + L"_结构位移.txt");
+    EXPECT_EQ(TMTOOLS::OS::NativePath(found), dir.Path() + "/" + frame + "_" + results + ".TXT");
+    // A path written in characters (a standard file) finds the GBK name.
+    EXPECT_EQ(names.Find(folder + L"/結構.prj"), listed[0]);
+    EXPECT_EQ(names.Find(folder + L"/結構.pfd"), folder + L"/結構.pfd");
 }
