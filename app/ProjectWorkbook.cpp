@@ -14,20 +14,20 @@ const uint32_t kLastRow = XlsWorksheet::kMaxRows - 1;
 
 std::wstring ProjectWorkbookPath(const CScoreSheetEntry& student)
 {
-    return student.m_folder + L".xls";
+    // A record whose path was never usable has no folder: there is no place
+    // for its workbook (".xls" alone would land in the working folder).
+    return student.m_folder.empty() ? std::wstring() : student.m_folder + L".xls";
 }
 
 bool WriteProjectWorkbook(const CScoreSheetEntry& student)
 {
-    // A record whose path was never usable has no folder: there is no place
-    // for its workbook (".xls" alone would land in the working folder).
-    if (student.m_folder.empty())
-        return false;
     return WriteProjectWorkbook(student, ProjectWorkbookPath(student));
 }
 
 bool WriteProjectWorkbook(const CScoreSheetEntry& student, const std::wstring& path)
 {
+    if (path.empty())
+        return false;
     // One workbook per thread, made again for each student: it keeps its
     // storage from one to the next.
     static thread_local XlsWorkbook book;

@@ -10,7 +10,8 @@
 struct CScoreSheetEntry;
 
 // The workbook's path: the student's project folder followed by ".xls"
-// (for /exam/张三/frame.prj, /exam/张三.xls).
+// (for /exam/张三/frame.prj, /exam/张三.xls); empty for a student whose
+// path gave no folder.
 std::wstring ProjectWorkbookPath(const CScoreSheetEntry& student);
 
 // Writes the workbook of student's rows, replacing an older one only once
@@ -18,5 +19,6 @@ std::wstring ProjectWorkbookPath(const CScoreSheetEntry& student);
 // header are left out. False when the file was not written (also for a
 // student whose path gave no folder).
 bool WriteProjectWorkbook(const CScoreSheetEntry& student);
-// The same workbook written to path (an output folder of the report).
+// The same workbook written to path (an output folder of the report);
+// false for an empty path.
 bool WriteProjectWorkbook(const CScoreSheetEntry& student, const std::wstring& path);

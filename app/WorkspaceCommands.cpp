@@ -185,7 +185,7 @@ bool CWorkspace::GenerateReports(const std::wstring& outputFolder, const std::ve
     for (int i = 0; i < total; ++i) {
         const CScoreSheetEntry& entry = m_sheet.m_entries[i];
         if (outputFolder.empty())
-            paths[i] = entry.m_folder.empty() ? std::wstring() : ProjectWorkbookPath(entry);
+            paths[i] = ProjectWorkbookPath(entry);
         else if (!entry.m_folderName.empty())
             paths[i] = names.Take(outputFolder, entry.m_folderName);
     }
@@ -200,7 +200,7 @@ bool CWorkspace::GenerateReports(const std::wstring& outputFolder, const std::ve
         [&](int i) {
             m_sheet.TakeRows(layout, *m_studentProjects[i], i);
             errno = 0;
-            written[i] = !paths[i].empty() && WriteProjectWorkbook(m_sheet.m_entries[i], paths[i]);
+            written[i] = WriteProjectWorkbook(m_sheet.m_entries[i], paths[i]);
             errors[i] = errno;
         });
     if (std::find(finished.begin(), finished.end(), 0) != finished.end()) {

@@ -124,8 +124,7 @@ std::wstring CFileNameLookup::Match(const std::wstring& folder, const std::wstri
         // characters, or the other way round.
         const std::wstring reading = GbkReading(name);
         for (const std::wstring& entry : names) {
-            if ((reading != name || GbkReading(entry) != entry) &&
-                String::EqualAsciiNoCase(GbkReading(entry), reading))
+            if (String::EqualAsciiNoCase(GbkReading(entry), reading))
                 alike.push_back(entry);
         }
     }

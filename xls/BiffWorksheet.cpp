@@ -108,20 +108,18 @@ void Worksheet::Build(const XlsWorksheet& sheet, SharedStringTable& strings, boo
 {
     const uint32_t rows = sheet.RowCount();
     const uint32_t columns = sheet.ColumnCount();
-    // Blocks kept from an earlier build are emptied and reused.
+    // Blocks kept from an earlier build are emptied and reused, with room
+    // for the cells of a full block of numbers and texts, which is what the
+    // program's sheets hold; a block grows past it when it must.
+    const size_t typicalBlockBytes = std::min<size_t>((size_t)kRowsPerBlock * columns * 12, 16384);
     m_cellTable.m_blocks.resize((rows + kRowsPerBlock - 1) / kRowsPerBlock);
     for (CellTable::RowBlock& block : m_cellTable.m_blocks) {
         block.m_rows.clear();
         block.m_cells.clear();
+        block.m_cells.reserve(typicalBlockBytes);
         block.m_rowCellsSize.clear();
         block.m_dbCell.m_firstRowOffset = 0;
     }
-
-    // Room for the cells of full blocks of numbers and texts, which is what
-    // the program's sheets hold; a block grows past it when it must.
-    const size_t typicalBlockBytes = std::min<size_t>((size_t)kRowsPerBlock * columns * 12, 16384);
-    for (CellTable::RowBlock& block : m_cellTable.m_blocks)
-        block.m_cells.reserve(typicalBlockBytes);
     MulRK run;
     bool anyCell = false;
     uint32_t firstRow = 0;

@@ -80,18 +80,14 @@ void XlsWorkbook::CreateNew()
         m_globals->m_boundSheets.clear();
         m_globals->m_sst.Clear();
     }
-    std::unique_ptr<XlsWorksheet> first = m_sheets.empty() ? nullptr : std::move(m_sheets.front());
-    std::unique_ptr<BiffXls::Worksheet> firstRecords = m_rawSheets.empty() ? nullptr : std::move(m_rawSheets.front());
-    m_rawSheets.clear();
-    m_sheets.clear();
+    // Sheets after the first go; the first stays for "Sheet1" (AppendSheet
+    // empties it).
+    if (m_sheets.size() > 1) {
+        m_sheets.resize(1);
+        m_rawSheets.resize(1);
+    }
     m_foldedNames.clear();
     AddSheet(std::string("Sheet1"));
-    if (first) {
-        first->Empty();
-        m_sheets.front() = std::move(first);
-    }
-    if (firstRecords)
-        m_rawSheets.front() = std::move(firstRecords);
 }
 
 XlsWorksheet* XlsWorkbook::FindSheet(const std::string& name)
@@ -136,10 +132,16 @@ XlsWorksheet* XlsWorkbook::AppendSheet(const std::u16string& name, const BiffXls
             return nullptr;
     }
     m_foldedNames.push_back(folded);
+    const size_t index = m_globals->m_boundSheets.size();
     m_globals->m_boundSheets.push_back(entry);
-    m_rawSheets.push_back(std::make_unique<BiffXls::Worksheet>());
-    m_sheets.push_back(std::make_unique<XlsWorksheet>(this, (uint32_t)m_sheets.size()));
-    return m_sheets.back().get();
+    if (index < m_sheets.size()) {
+        // A sheet kept by CreateNew: its storage serves the new one.
+        m_sheets[index]->Empty();
+    } else {
+        m_rawSheets.push_back(std::make_unique<BiffXls::Worksheet>());
+        m_sheets.push_back(std::make_unique<XlsWorksheet>(this, (uint32_t)index));
+    }
+    return m_sheets[index].get();
 }
 
 bool XlsWorkbook::WriteToFile(const std::string& path)
